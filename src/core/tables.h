@@ -29,7 +29,7 @@ class TextList {
     for (auto& s : slots_) s.clear();
     count = 0;
   }
-  const std::vector<std::string>& slots() const { return slots_; }
+  const std::vector<std::string>& all() const { return slots_; }
 
  private:
   std::vector<std::string> slots_;
