@@ -226,7 +226,10 @@ void Tform0::FormCreate() {
   // 1-2. Size, position and the exit sign's picture.
   g.LoadFailed = false;
   move(0, 0);
-  ui::SetColours(this, Qt::white, Qt::black);
+  QPalette background = palette();
+  background.setColor(QPalette::Window, Qt::black);
+  setPalette(background);
+  setAutoFillBackground(true);
   const std::string sign = core::CommonPath("rotulon.bmp");
   QImage signImage(QString::fromStdString(sign));
   if (signImage.isNull()) g.LoadFailed = true;
