@@ -93,9 +93,15 @@ TEST(Print, ListHeaderOnlyOnFirstPageAndBoldLines) {
   for (const auto& s : t.shapes) images += s.kind == 'I' && s.image == "chica.bmp";
   EXPECT_EQ(images, 1);
   for (const auto& x : t.texts) {
-    if (x.text == "L2   ") EXPECT_TRUE(x.bold);
-    if (x.text == "L3   ") EXPECT_FALSE(x.bold);
-    if (x.text.rfind("L", 0) == 0) EXPECT_EQ(x.font, "Arial");
+    if (x.text == "L2   ") {
+      EXPECT_TRUE(x.bold);
+    }
+    if (x.text == "L3   ") {
+      EXPECT_FALSE(x.bold);
+    }
+    if (x.text.rfind("L", 0) == 0) {
+      EXPECT_EQ(x.font, "Arial");
+    }
   }
   EXPECT_EQ(S().BoldLines[0], 0);  // reset after the job
 }

@@ -5,12 +5,15 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <fstream>
 
 #include "app/program.h"
 #include "core/globals.h"
+#include "core/settings.h"
 #include "core/store.h"
 #include "core/text.h"
 #include "core/texttable.h"
+#include "shell/aviso.h"
 #include "shell/bienvenida.h"
 #include "shell/principal.h"
 #include "ui/platform.h"
@@ -172,6 +175,111 @@ TEST_F(StartTest, ExitQuestionNoLeavesEverythingAsItWas) {
   EXPECT_TRUE(menu->close());
   EXPECT_TRUE(core::G().LoadFailed);
   EXPECT_TRUE(program->loopEnded);
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+TEST_F(StartTest, ConfigPanelSavesAndAsksForARestartOnlyWhenSomethingChanged) {
+  auto program = Make();
+  ASSERT_TRUE(program->Start());
+  shell::Tform0* menu = program->menu();
+  const std::string settings = exeDir + "trazora23_24/clave24";
+  const std::string before = ReadAll(settings);
+  const std::string restart = core::Txt(607);
+  ASSERT_FALSE(restart.empty());
+
+  menu->LabelConfigClick();
+  EXPECT_TRUE(menu->cas->isChecked());
+  menu->ButtonGrabarClick();  // nothing changed
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(ReadAll(settings), before);
+  EXPECT_FALSE(menu->panelConfigu->isVisible());
+
+  menu->LabelConfigClick();
+  menu->si->setChecked(true);  // only the animation
+  menu->ButtonGrabarClick();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0], restart);
+  EXPECT_EQ(ReadAll(settings)[core::kOffsetAnimation], 1);
+  EXPECT_FALSE(core::G().AnimationOn);  // the running program keeps its state
+
+  menu->LabelConfigClick();
+  menu->eus->setChecked(true);
+  menu->ButtonRetroConfClick();  // leaving without saving
+  EXPECT_EQ(ReadAll(settings)[core::kOffsetLanguage], 0);
+
+  menu->LabelConfigClick();
+  EXPECT_TRUE(menu->cas->isChecked());
+  menu->gal->setChecked(true);
+  menu->casClick();
+  EXPECT_EQ(menu->LabelIdiomaSel->text(), menu->gal->text());
+  menu->ButtonGrabarClick();
+  EXPECT_EQ(platform.messages.back(), restart);
+  EXPECT_EQ(ReadAll(settings)[core::kOffsetLanguage], 2);
+  EXPECT_EQ(core::G().LangDir, "cas/");
+
+  // A save that fails says so, and never asks for a restart.
+  core::G().BinaryReadOnly = true;
+  menu->LabelConfigClick();
+  menu->cat->setChecked(true);
+  menu->ButtonGrabarClick();
+  EXPECT_EQ(platform.messages.back(), "Lo siento. No puedo grabar.");
+  EXPECT_EQ(ReadAll(settings)[core::kOffsetLanguage], 2);
+}
+
+TEST_F(StartTest, HoverColours) {
+  auto program = Make();
+  ASSERT_TRUE(program->Start());
+  shell::Tform0* menu = program->menu();
+  auto colour = [](QLabel* l) { return l->palette().color(QPalette::WindowText); };
+  const QColor navy(0x00, 0x00, 0x80), red(0xFF, 0x00, 0x00), yellow(0xFF, 0xFF, 0x00);
+  QLabel* door = menu->DoorLabel(4);
+  EXPECT_EQ(colour(door), navy);
+  EXPECT_EQ(door->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xE1));
+  menu->DoorMouseMove(door);
+  menu->DoorMouseMove(menu->LabelConfig);
+  menu->LabelDejarMouseMove();
+  EXPECT_EQ(colour(door), red);
+  EXPECT_EQ(colour(menu->LabelConfig), red);
+  EXPECT_EQ(colour(menu->LabelDejar), yellow);
+  menu->mosaicoMouseMove();
+  for (QLabel* l : {door, static_cast<QLabel*>(menu->LabelConfig), static_cast<QLabel*>(menu->LabelDejar)})
+    EXPECT_EQ(colour(l), navy) << l->objectName().toStdString();
+}
+
+TEST_F(StartTest, NamePromptAsksAgainWhileTheNameIsEmpty) {
+  auto program = Make();
+  ASSERT_TRUE(program->Start());
+  shell::TForm4* dialog = shell::Form4();
+  ASSERT_NE(dialog, nullptr);
+  auto answer = [dialog](const char* typed, int result) {
+    return [dialog, typed, result](QDialog&) {
+      EXPECT_TRUE(dialog->EditNombre->isVisibleTo(dialog));
+      dialog->EditNombre->setText(typed);
+      return result;
+    };
+  };
+  platform.modalAnswers = {answer("   ", shell::kModalYes), answer("", shell::kModalYes),
+                           answer("  Lucía Pérez ", shell::kModalYes)};
+  EXPECT_TRUE(dialog->AskName("Nombre"));
+  EXPECT_EQ(platform.calls.count("modal"), 3);
+  EXPECT_EQ(core::G().StudentName, core::Utf8ToCp1252("Lucía Pérez"));
+
+  // The next prompt starts from the last name; No abandons and keeps it.
+  platform.modalAnswers = {[dialog](QDialog&) {
+    EXPECT_EQ(dialog->EditNombre->text(), QString::fromUtf8("Lucía Pérez"));
+    return shell::kModalCancel;
+  }};
+  EXPECT_FALSE(dialog->AskName("Nombre"));
+  EXPECT_EQ(core::G().StudentName, core::Utf8ToCp1252("Lucía Pérez"));
+  EXPECT_FALSE(dialog->EditNombre->isVisibleTo(dialog));  // back to the plain question
+
+  platform.modalAnswers = {[](QDialog&) { return shell::kModalYes; }};
+  EXPECT_EQ(dialog->Ask("¿Salir?"), shell::kModalYes);
+  EXPECT_EQ(dialog->LabelNombre->text(), QString::fromUtf8("¿Salir?"));
 }
 
 }  // namespace

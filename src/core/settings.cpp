@@ -30,9 +30,11 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
   return true;
 }
 
+}  // namespace
+
 // Writes the record to a sibling file and renames it over the old one, so a
 // crash half-way leaves the previous settings intact.
-bool WriteAtomically(const std::string& path, const SettingsRecord& record) {
+bool WriteSettingsRecord(const std::string& path, const SettingsRecord& record) {
   std::string temp = path + ".nuevo";
   struct stat old {};
   mode_t mode = (::stat(path.c_str(), &old) == 0) ? (old.st_mode & 07777) : 0644;
@@ -44,8 +46,6 @@ bool WriteAtomically(const std::string& path, const SettingsRecord& record) {
   if (!ok) ::unlink(temp.c_str());
   return ok;
 }
-
-}  // namespace
 
 std::string LangDirFor(int languageCode) {
   switch (languageCode) {
@@ -72,12 +72,16 @@ std::string StoredCentreName(const SettingsRecord& record) {
   return std::string(reinterpret_cast<const char*>(record.data()) + kOffsetName, length);
 }
 
-SettingsRecord MakeSettingsRecord(const std::string& centreName, int languageCode, bool animation) {
-  SettingsRecord record{};
+void SetCentreName(SettingsRecord& record, const std::string& centreName) {
   std::size_t length = std::min(centreName.size(), kCentreNameMax);
   record[kOffsetNameLength] = static_cast<std::uint8_t>(length);
-  for (std::size_t i = 0; i < length; ++i)
-    record[kOffsetName + i] = static_cast<std::uint8_t>(centreName[i]);
+  for (std::size_t i = 0; i < kCentreNameMax; ++i)
+    record[kOffsetName + i] = i < length ? static_cast<std::uint8_t>(centreName[i]) : 0;
+}
+
+SettingsRecord MakeSettingsRecord(const std::string& centreName, int languageCode, bool animation) {
+  SettingsRecord record{};
+  SetCentreName(record, centreName);
   record[kOffsetAnimation] = animation ? 1 : 0;
   record[kOffsetLanguage] = static_cast<std::uint8_t>(languageCode);
   return record;
@@ -133,7 +137,7 @@ bool SaveSettings(const std::string& path) {
   SettingsRecord record = g.Record;
   record[kOffsetLanguage] = static_cast<std::uint8_t>(g.LanguageCode);
   record[kOffsetAnimation] = g.AnimationSetting ? 1 : 0;
-  if (!g.RecordRead || g.BinaryReadOnly || !WriteAtomically(path, record)) {
+  if (!g.RecordRead || g.BinaryReadOnly || !WriteSettingsRecord(path, record)) {
     ShowMessage("Lo siento. No puedo grabar.");
     return false;
   }

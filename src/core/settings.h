@@ -29,8 +29,14 @@ std::string LanguageCaption(int languageCode);
 
 // Centre name as stored: length byte, then the characters.
 std::string StoredCentreName(const SettingsRecord& record);
+// Stores the name (at most 50 characters) and clears the rest of its field.
+void SetCentreName(SettingsRecord& record, const std::string& centreName);
 // A record for a school; every byte that is not ours stays zero.
 SettingsRecord MakeSettingsRecord(const std::string& centreName, int languageCode, bool animation);
+
+// Writes the record to a sibling file and renames it over the old one, so a
+// crash half-way leaves the previous settings intact.
+bool WriteSettingsRecord(const std::string& path, const SettingsRecord& record);
 
 bool ProbeWritable(const std::string& path);
 void ReadSettings(const std::string& path);
