@@ -227,6 +227,13 @@ TEST_F(CoreTest, SettingsRoundTripIsByteExact) {
   record[kOffsetAnimation] = 0;
   EXPECT_EQ(changed, std::string(record.begin(), record.end()));
   EXPECT_FALSE(fs::exists(path + ".nuevo"));
+
+  // A school renaming its copy keeps every byte outside the name field.
+  SettingsRecord renamed = record;
+  SetCentreName(renamed, "Otro");
+  EXPECT_EQ(StoredCentreName(renamed), "Otro");
+  for (std::size_t i = kOffsetName + 4; i < kOffsetName + kCentreNameMax; ++i) EXPECT_EQ(renamed[i], 0) << i;
+  for (std::size_t i : {0u, 53u, 57u, 59u, 85u}) EXPECT_EQ(renamed[i], record[i]) << i;
 }
 
 TEST_F(CoreTest, SettingsFailures) {
