@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sys/stat.h>
 
+#include "core/courses.h"
 #include "core/globals.h"
 #include "core/readers.h"
 #include "core/services.h"
@@ -287,6 +288,52 @@ TEST_F(CoreTest, MapRastersAndCodeTable) {
   EXPECT_EQ(S().codeTable[7], "3G");
   EXPECT_EQ(S().codeTable[8], "3D");
   EXPECT_EQ(S().markers[19][0], 136);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Courses, ListsRowsAndFamilyCodes) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> lines;
+    std::size_t a, b;
+  };
+  const std::vector<Case> cases = {
+      {"K = 2: every line from the second is list B", {"2", "07Uno", "x", "http://a", "08Dos", "y", "http://b"}, 0, 2},
+      {"two lists", {" 5 ", "07Uno", "x", "http://a", "16Dos", "y", "http://b"}, 1, 1},
+      {"a short last row", {"5", "07Uno", "x", "http://a", "16Dos"}, 1, 1},
+      {"K past the end", {"40", "07Uno", "x", "http://a"}, 1, 0},
+      {"K not a number", {"x", "07Uno", "x", "http://a"}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CourseLists lists = ParseCourses(c.lines);
+    EXPECT_EQ(lists.a.size(), c.a);
+    EXPECT_EQ(lists.b.size(), c.b);
+  }
+  CourseLists lists = ParseCourses({"5", "  07 Camino ", "segundo", "http://a", "Sin codigo", "", "x", "16Dos"});
+  EXPECT_EQ(lists.a[0].family, 7);
+  EXPECT_EQ(lists.a[0].name, "Camino");
+  EXPECT_EQ(lists.b[0].family, 0);
+  EXPECT_EQ(lists.b[0].name, "n codigo");  // a line without a code loses its first two characters
+  EXPECT_EQ(lists.b[1].second, "");         // the short last row
+  EXPECT_EQ(lists.b[1].address, "");
+
+  std::vector<std::string> many = {"2"};
+  for (int i = 0; i < 150; ++i) many.push_back("01x");
+  EXPECT_EQ(ParseCourses(many).b.size(), 34u);  // 100 lines: 33 rows and a short one
+}
+
+TEST(Courses, FamilyIconsKeepTheLastMatch) {
+  int last = 0;
+  EXPECT_EQ(FamilyIconIndex(1, last), 31);
+  EXPECT_EQ(FamilyIconIndex(10, last), 0);
+  EXPECT_EQ(FamilyIconIndex(26, last), 42);
+  EXPECT_EQ(FamilyIconIndex(27, last), 42);
+  EXPECT_EQ(FamilyIconIndex(99, last), 42);
+  EXPECT_EQ(FamilyIconIndex(21, last), 16);
 }
 
 }  // namespace

@@ -15,7 +15,9 @@
 #include "core/texttable.h"
 #include "shell/aviso.h"
 #include "shell/bienvenida.h"
+#include "shell/cursos.h"
 #include "shell/principal.h"
+#include "ui/codec.h"
 #include "ui/platform.h"
 #include "ui/screens.h"
 
@@ -280,6 +282,50 @@ TEST_F(StartTest, NamePromptAsksAgainWhileTheNameIsEmpty) {
   platform.modalAnswers = {[](QDialog&) { return shell::kModalYes; }};
   EXPECT_EQ(dialog->Ask("¿Salir?"), shell::kModalYes);
   EXPECT_EQ(dialog->LabelNombre->text(), QString::fromUtf8("¿Salir?"));
+}
+
+TEST_F(StartTest, SpecialCoursesPanelListsBothGridsAndOpensACourse) {
+  {
+    std::ofstream out(exeDir + "trazora23_24/cas/cursespe", std::ios::binary | std::ios::trunc);
+    out << "5\r\n 07Curso uno \r\nSegundo uno\r\nhttps://uno.example\r\n99Curso dos\r\nSegundo dos\r\nhttp://dos.example\r\n"
+           "16Curso tres\r\nSegundo tres\r\n";
+  }
+  auto program = Make();
+  ASSERT_TRUE(program->Start());
+  shell::Tform0* menu = program->menu();
+  menu->show();
+  menu->LabelCurEspClick();
+  shell::PanelEspe* panel = menu->PanelEspeG;
+  ASSERT_TRUE(panel->isVisible());
+  EXPECT_EQ(panel->reja->RowCount(), 2);
+  EXPECT_EQ(panel->reja2->RowCount(), 3);
+  EXPECT_EQ(panel->reja->Cell(1, 0), ui::Q(core::Txt(175)) + "   -   " + ui::Q(core::Txt(47)));
+  EXPECT_EQ(panel->reja2->Cell(1, 0), ui::Q(core::Txt(175)) + "   -   " + ui::Q(core::Txt(113)));
+  EXPECT_EQ(panel->reja->Cell(0, 1), "Curso uno");
+  EXPECT_EQ(panel->reja2->Cell(1, 2), "Segundo tres");
+
+  panel->rejaMouseUp(panel->reja, 0, 1);  // the name column does nothing
+  panel->rejaMouseUp(panel->reja, 1, 0);  // nor the header
+  EXPECT_TRUE(platform.addresses.isEmpty());
+  panel->rejaMouseUp(panel->reja, 1, 1);
+  panel->rejaMouseUp(panel->reja2, 1, 1);
+  EXPECT_EQ(platform.addresses, QStringList({"https://uno.example", "http://dos.example"}));
+  panel->rejaMouseUp(panel->reja2, 1, 2);  // a row without an address opens nothing outside the data folder
+  EXPECT_EQ(platform.addresses.size(), 2);
+
+  panel->ButtonRetroEspeClick();
+  EXPECT_FALSE(panel->isVisible());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(StartTest, SpecialCoursesWithoutTheirFileSayWhichFileIsMissing) {
+  fs::remove(exeDir + "trazora23_24/cas/cursespe");
+  auto program = Make();
+  ASSERT_TRUE(program->Start());
+  program->menu()->LabelCurEspClick();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].find("cas/cursespe"), std::string::npos);
+  EXPECT_EQ(program->menu()->PanelEspeG->reja->RowCount(), 1);  // only the header
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "core/store.h"
 #include "core/textfile.h"
 #include "core/texttable.h"
+#include "shell/cursos.h"
 #include "ui/codec.h"
 #include "ui/hintwindow.h"
 #include "ui/images.h"
@@ -217,6 +218,8 @@ void Tform0::BuildComponents() {
   connect(&TimerPuerta, &QTimer::timeout, this, [this] { TimerPuertaTimer(); });
   connect(&TimerZoom, &QTimer::timeout, this, [this] { TimerZoomTimer(); });
   connect(&TimerAyuda, &QTimer::timeout, this, [this] { TimerAyudaTimer(); });
+
+  PanelEspeG = new PanelEspe(this);
 
   onCloseQuery = [this] { return exitQuestion ? exitQuestion() : true; };
 }
@@ -525,9 +528,7 @@ void Tform0::ButtonGrabarClick() {
 
 void Tform0::ButtonRetroConfClick() { panelConfigu->hide(); }
 
-void Tform0::LabelCurEspClick() {
-  // The special courses panel belongs to the courses data, added with it.
-}
+void Tform0::LabelCurEspClick() { PanelEspeG->Open(); }
 
 void Tform0::BotRetroceClick() {
   core::Globals& g = core::G();

@@ -15,6 +15,10 @@
 #include "ui/widgets.h"
 
 namespace shell {
+class PanelEspe;
+}
+
+namespace shell {
 
 struct DoorSpec {
   int code;
@@ -101,6 +105,7 @@ class Tform0 : public ui::Screen {
   QPushButton* ButtonGrabar;
   QPushButton* ButtonRetroConf;
   QLabel* LabelReiniciar;
+  PanelEspe* PanelEspeG;  // the specialisation courses, over the whole menu
   QTimer piloto, TimerTexto, TimerPuerta, TimerZoom, TimerAyuda;
   std::vector<QPixmap> ImageList1;       // 0..7 walking, 8..15 presenter
   std::vector<QPixmap> ImageListPuerta;  // 0..4 climbing into the door

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/drawing.h"
+#include "core/globals.h"
 
 namespace ui {
 namespace {
@@ -39,6 +40,10 @@ std::vector<QPixmap> SplitFrames(const QImage& strip, int frameWidth) {
   for (int x = 0; x + frameWidth <= strip.width(); x += frameWidth)
     frames.push_back(QPixmap::fromImage(strip.copy(x, 0, frameWidth, strip.height())));
   return frames;
+}
+
+std::vector<QPixmap> IconList(const std::string& name, int frameWidth) {
+  return SplitFrames(QImage(QString::fromStdString(core::CommonPath(name))), frameWidth);
 }
 
 void TileBitmap(QPainter& painter, const QSize& area, const QImage& bitmap) {

@@ -27,6 +27,10 @@ class QtImageLoader : public core::ImageLoader {
 // Frames of an image strip laid side by side, each frameWidth wide.
 std::vector<QPixmap> SplitFrames(const QImage& strip, int frameWidth);
 
+// An icon list of the data folder: the picture DataDir + name, a strip of
+// frames frameWidth wide (empty when the picture is missing).
+std::vector<QPixmap> IconList(const std::string& name, int frameWidth);
+
 // Draws the bitmap repeatedly over the whole area from (0, 0).
 void TileBitmap(QPainter& painter, const QSize& area, const QImage& bitmap);
 // Vertical gradient from colourA (top) to colourB, RGB values.
