@@ -97,7 +97,7 @@ void PanelEspe::Open() {
   RxLabelEspe->setGeometry(512 - RxLabelEspe->width() / 2 - 8, 58, RxLabelEspe->width() + 16, 28);
   RxLabelAno->setGeometry(40, 672, std::min(RxLabelAno->width() + 16, 820), 28);
   ButtonRetroEspe->setText(T(82));
-  if (familyIcons_.empty()) familyIcons_ = ui::IconList("iconos", 28);
+  if (familyIcons_.empty()) familyIcons_ = ui::IconList("iconos", 30);
   if (degreeIcons_.empty()) degreeIcons_ = ui::IconList("iconos_grados", 16);
   // 3. The courses, then 4. the grids.
   lists = core::ReadCourses(core::LangPath("cursespe"));
@@ -146,7 +146,7 @@ void PanelEspe::DrawCell(ui::StringGrid* grid, QPainter& painter, int col, int r
     if (course.family > 0) {
       int icon = core::FamilyIconIndex(course.family, lastIcon_);
       if (icon >= 0 && icon < static_cast<int>(familyIcons_.size()))
-        painter.drawPixmap(rect.left(), rect.top() + 1, familyIcons_[static_cast<std::size_t>(icon)]);
+        painter.drawPixmap(rect.left(), rect.top() + 3, familyIcons_[static_cast<std::size_t>(icon)]);
     }
     // A long name ends in an ellipsis rather than a cut word.
     painter.drawText(rect.left() + 40, baseline,

@@ -1,5 +1,6 @@
 #include "shell/principal.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -169,7 +170,10 @@ void Tform0::BuildComponents() {
   LabelConfig->onClick = [this] { LabelConfigClick(); };
   LabelCurEsp->onClick = [this] { LabelCurEspClick(); };
 
-  panelConfigu = new QWidget(this);
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+  frame->setLineWidth(2);
+  panelConfigu = frame;
   panelConfigu->setGeometry(312, 170, 400, 340);
   panelConfigu->setAutoFillBackground(true);
   Labelidioma = new QLabel(panelConfigu);
