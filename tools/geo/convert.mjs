@@ -241,9 +241,10 @@ const CANARIAS = 5;
 const CEUTA = 18;
 const MELILLA = 19;
 const ISLANDS_AND_CITIES = [BALEARES, CANARIAS, CEUTA, MELILLA];
-const CANARY_SCALE = 1.25;
-const CANARY_ANCHOR = [-15.6, 27.95]; // centre of Gran Canaria, put under its marker
-const CITY_RADIUS = 4.2;
+const CANARY_SCALE = 1.4;
+const CANARY_ANCHOR = [-16.6, 28.28]; // centre of Tenerife, put under its marker
+const BALEARIC_SCALE = 1.3;
+const CITY_RADIUS = 3.6;
 
 function spainMap() {
   const regions = topojson.feature(atlas, atlas.objects.autonomous_regions).features;
@@ -264,14 +265,14 @@ function spainMap() {
   const [ax, bx] = leastSquares(lon, px);
   const [ay, by] = leastSquares(lat, py);
   const mainland = ([x, y]) => [ax * x + bx, ay * y + by];
-  // The Balearic Islands are moved (same scale) so that Mallorca lies under its marker.
+  // The Balearic Islands are moved and a little enlarged so that Mallorca lies under its marker.
   const mallorca = mainland(mainCentroid(byIne.get('04').geometry));
   const shift = [MARKERS[BALEARES - 1][0] - 0.5 - mallorca[0], MARKERS[BALEARES - 1][1] - 0.5 - mallorca[1]];
   const balearic = (p) => {
     const [x, y] = mainland(p);
-    return [x + shift[0], y + shift[1]];
+    return [mallorca[0] + shift[0] + (x - mallorca[0]) * BALEARIC_SCALE, mallorca[1] + shift[1] + (y - mallorca[1]) * BALEARIC_SCALE];
   };
-  // The Canary Islands go to an inset, a little enlarged, Gran Canaria under its marker.
+  // The Canary Islands go to an inset, enlarged, Tenerife under its marker.
   const anchor = mainland(CANARY_ANCHOR);
   const canary = (p) => {
     const [x, y] = mainland(p);
@@ -300,12 +301,19 @@ function spainMap() {
       for (const polygon of polygons)
         for (const [x, y] of polygon[0]) inset = [Math.min(inset[0], x), Math.min(inset[1], y), Math.max(inset[2], x), Math.max(inset[3], y)];
     const rings = polygons.flat();
+    if (area === CEUTA || area === MELILLA)
+      for (const other of projected.values())
+        for (const polygon of polygonsOf(other.geometry))
+          for (const ring of polygon)
+            for (const [x, y] of ring)
+              if (Math.hypot(x - MARKERS[i][0] + 0.5, y - MARKERS[i][1] + 0.5) < CITY_RADIUS + 1.5)
+                throw new Error(`the disc of ${r.name} touches ${other.properties.name}`);
     const m = [MARKERS[i][0] - 0.5, MARKERS[i][1] - 0.5];
     if (!pointInRings(rings, m)) throw new Error(`marker ${MARKERS[i]} is not inside ${r.name}`);
     lines.push(...ringLines(area, polygons));
   });
   // The frame of the Canary Islands inset: x0,y0 x1,y1 of its rectangle.
-  const frame = [Math.floor(inset[0]) - 3, Math.floor(inset[1]) - 3, Math.ceil(inset[2]) + 3, Math.ceil(inset[3]) + 3];
+  const frame = [Math.floor(inset[0]) - 2, Math.floor(inset[1]) - 2, Math.ceil(inset[2]) + 1, Math.ceil(inset[3]) + 1];
   lines.push(`frame ${frame[0]},${frame[1]} ${frame[2]},${frame[3]}`);
   write('mapa.txt', lines);
   console.log(`mapa: mainland x = ${ax.toFixed(3)} lon + ${bx.toFixed(2)}, y = ${ay.toFixed(3)} lat + ${by.toFixed(2)}; Balearic shift ${shift.map((v) => v.toFixed(1))}; inset ${frame}`);
@@ -450,14 +458,23 @@ function detailMap(file, title, groups, provinceIds, membersFile) {
   write(membersFile, list);
 }
 
+// The code of an area in the name files is also the code the vocational place
+// files carry for it: the place-file letter of the area ("5" for Catalonia,
+// "8" for Madrid) followed by one character per area number.
+const AREA_CHARS = '0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
+function areaCode(letter, number) {
+  if (number >= AREA_CHARS.length) throw new Error(`no code character for area ${number}`);
+  return letter + AREA_CHARS[number];
+}
+
 function cataloniaMap() {
   const groups = COMARQUES.map(([code, name, provinces, seeds]) => ({ code, name, provinces: provinces.split(' '), seeds }));
   if (groups[36].name !== 'Barcelonès') throw new Error('the Barcelonès must be number 37');
   detailMap('mapac.txt', 'Comarques of Catalonia on the picture "mapac" (281 x 220): area number, then the x,y pixels of one ring.',
     groups, ['08', '17', '25', '43'], 'catalonia-municipalities.tsv');
   const names = header('Names of "comarcas": number, code, name. Numbers 1-41 are the comarques (the values of the map), 42 on the districts of Barcelona.');
-  groups.forEach((g, i) => names.push(`${i + 1}\t${g.code}\t${g.name}`));
-  BARCELONA_DISTRICTS.forEach((d, i) => names.push(`${42 + i}\t${String(i + 1).padStart(2, '0')}\t${d}`));
+  groups.forEach((g, i) => names.push(`${i + 1}\t${areaCode('5', i + 1)}\t${g.name}`));
+  BARCELONA_DISTRICTS.forEach((d, i) => names.push(`${42 + i}\t${areaCode('5', 42 + i)}\t${d}`));
   write('comarcas.tsv', names);
 }
 
@@ -503,7 +520,7 @@ function madridMap() {
     groups, ['28'], 'madrid-municipalities.tsv');
   const names = header('Lines of "comarcasm": zone number, code, name shown in the caption (at most three lines per zone).');
   groups.forEach((g, i) => {
-    for (const s of g.shown) names.push(`${i + 1}\t${g.code}\t${s}`);
+    for (const s of g.shown) names.push(`${i + 1}\t${areaCode('8', i + 1)}\t${s}`);
   });
   write('comarcasm.tsv', names);
 }
