@@ -1,0 +1,5 @@
+add_executable(families_tests families_tests.cpp)
+target_link_libraries(families_tests PRIVATE trazora_compile trazora_validate GTest::gtest_main)
+target_compile_definitions(families_tests PRIVATE TRAZORA_TEST_DATA="${TRAZORA_DATA_OUT}")
+add_dependencies(families_tests datafolder)
+gtest_discover_tests(families_tests DISCOVERY_MODE PRE_TEST)
