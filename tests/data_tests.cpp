@@ -104,6 +104,17 @@ TEST_F(DataFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
                                                                       fs::copy_options::overwrite_existing); },
        "cabecera:"},
       {"missing file", [](auto& d) { fs::remove(d / "euskera/cursespe"); }, "euskera/cursespe:"},
+      {"region whose first province goes back", [](auto& d) { ReplaceLine(d / "comunida", 3, "05Principado de Asturias"); },
+       "comunida:3:"},
+      {"province outside its region's range", [](auto& d) { ReplaceLine(d / "comunida", 20, "02Almer\xEDa"); },
+       "comunida:20:"},
+      {"sub-region number used twice", [](auto& d) { ReplaceLine(d / "comarcas", 2, "5201Alt Empord\xE0"); },
+       "comarcas:2:"},
+      {"zone with a fourth line", [](auto& d) {
+         std::string t = Slurp(d / "comarcasm");
+         Spit(d / "comarcasm", t + "8202Otro\r\n");
+       },
+       "comarcasm:"},
   };
   const fs::path pristine = dir.string() + "-pristine";
   fs::remove_all(pristine);

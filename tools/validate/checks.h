@@ -7,6 +7,7 @@
 namespace validate {
 
 void CheckShell(Checker& c);           // clave24, puntos3, shared pictures, textos, informa_l, materias_l, cursespe
+void CheckGeography(Checker& c);       // comunida, comarcas, comarcasm
 void CheckProfessions(Checker& c);     // activida, profesio, fracortas, fralargas
 void CheckQuestionnaires(Checker& c);  // cualidad, interes, itinerar, cuestion, cuesgm, cuestiocua, cuestioint, cuestioESO
 void CheckFamilies(Checker& c);        // reqfp, certifica, certificah, fami_estad.txt

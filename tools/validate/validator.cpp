@@ -7,6 +7,7 @@ namespace validate {
 std::vector<Problem> ValidateFolder(const std::string& dataDir) {
   Checker c(dataDir);
   CheckShell(c);
+  CheckGeography(c);
   CheckProfessions(c);
   CheckQuestionnaires(c);
   CheckFamilies(c);
