@@ -1,0 +1,5 @@
+add_executable(questionnaires_tests questionnaires_tests.cpp)
+target_link_libraries(questionnaires_tests PRIVATE trazora_compile trazora_validate GTest::gtest_main)
+target_compile_definitions(questionnaires_tests PRIVATE TRAZORA_TEST_DATA="${TRAZORA_DATA_OUT}")
+add_dependencies(questionnaires_tests datafolder)
+gtest_discover_tests(questionnaires_tests DISCOVERY_MODE PRE_TEST)
