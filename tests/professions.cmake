@@ -1,0 +1,5 @@
+add_executable(professions_tests professions_tests.cpp)
+target_link_libraries(professions_tests PRIVATE trazora_compile trazora_validate GTest::gtest_main)
+target_compile_definitions(professions_tests PRIVATE TRAZORA_TEST_DATA="${TRAZORA_DATA_OUT}")
+add_dependencies(professions_tests datafolder)
+gtest_discover_tests(professions_tests DISCOVERY_MODE PRE_TEST)
