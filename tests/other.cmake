@@ -1,0 +1,5 @@
+add_executable(other_tests other_tests.cpp)
+target_link_libraries(other_tests PRIVATE trazora_compile trazora_validate GTest::gtest_main)
+target_compile_definitions(other_tests PRIVATE TRAZORA_TEST_DATA="${TRAZORA_DATA_OUT}")
+add_dependencies(other_tests datafolder)
+gtest_discover_tests(other_tests DISCOVERY_MODE PRE_TEST)
