@@ -1,0 +1,5 @@
+add_executable(universities_tests universities_tests.cpp)
+target_link_libraries(universities_tests PRIVATE trazora_compile trazora_validate GTest::gtest_main)
+target_compile_definitions(universities_tests PRIVATE TRAZORA_TEST_DATA="${TRAZORA_DATA_OUT}")
+add_dependencies(universities_tests datafolder)
+gtest_discover_tests(universities_tests DISCOVERY_MODE PRE_TEST)
