@@ -1,0 +1,5 @@
+add_executable(vocational_tests vocational_tests.cpp)
+target_link_libraries(vocational_tests PRIVATE trazora_compile trazora_validate GTest::gtest_main)
+target_compile_definitions(vocational_tests PRIVATE TRAZORA_TEST_DATA="${TRAZORA_DATA_OUT}")
+add_dependencies(vocational_tests datafolder)
+gtest_discover_tests(vocational_tests DISCOVERY_MODE PRE_TEST)
