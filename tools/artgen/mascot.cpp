@@ -177,8 +177,16 @@ void DrawHeadSide(QPainter& p, QPointF c, const GirlPose& pose) {
 
 void DrawHeadBack(QPainter& p, QPointF c, const GirlPose& pose) {
   const qreal o = pose.outline;
-  FillOutlined(p, Ellipse(c + QPointF(-8.1, 2.4), 1.6, 1.9), pal::skin, o);
-  FillOutlined(p, Ellipse(c + QPointF(8.1, 2.4), 1.6, 1.9), pal::skin, o);
+  // Turned (towards 1 she looks over to the right): a sliver of cheek shows on
+  // that side and the head of hair slides the other way.
+  const qreal t = pose.turn;
+  if (t < 0.3) FillOutlined(p, Ellipse(c + QPointF(-8.1, 2.4), 1.6, 1.9), pal::skin, o);
+  if (t > 0) {
+    FillOutlined(p, Ellipse(c + QPointF(t * 2.0, 1.6), 8.0, 8.0), pal::skin, o);
+    DrawBlush(p, c + QPointF(6.6 + t * 1.6, 5.0));
+  }
+  if (t < 0.3) FillOutlined(p, Ellipse(c + QPointF(8.1, 2.4), 1.6, 1.9), pal::skin, o);
+  c += QPointF(-t * 1.2, 0);
   FillOutlined(p, Ellipse(c + QPointF(0, -0.5), 9.0, 9.1), pal::hair, o);
   if (pose.detail) {
     QPainterPath strands;
@@ -242,11 +250,15 @@ void DrawTorsoBack(QPainter& p, const GirlPose& pose, qreal dy) {
   const qreal o = pose.outline;
   FillOutlined(p, HoodieFront(dy), pal::hoodie, o);
   Stroke(p, Line(QPointF(13.6, 40.8 + dy), QPointF(26.4, 40.8 + dy)), pal::hoodieDark, 0.7);
+  // A turned body carries the backpack a little off centre.
+  p.save();
+  p.translate(-pose.turn * 1.0, 0);
   // The backpack covers her back; its flap and pocket keep it from being a plain block.
   FillOutlined(p, RoundRect(QRectF(14.2, 25.0 + dy, 11.6, 14.6), 3.2), pal::pack, o);
   FillOutlined(p, RoundRect(QRectF(14.2, 25.0 + dy, 11.6, 5.0), 2.5), pal::packDark, o * 0.8);
   FillOutlined(p, RoundRect(QRectF(16.4, 32.8 + dy, 7.2, 4.8), 1.6), pal::packDark, o * 0.7);
   FillOutlined(p, RoundRect(QRectF(17.2, 24.0 + dy, 5.6, 1.8), 0.9), pal::packDark, o * 0.6);
+  p.restore();
 }
 
 void DrawTorsoSide(QPainter& p, const GirlPose& pose, qreal dy) {

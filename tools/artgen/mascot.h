@@ -22,7 +22,7 @@ struct Leg {
 
 struct GirlPose {
   View view = View::Front;
-  qreal turn = 0;      // front view: 0 faces the viewer, towards 1 she looks to the right
+  qreal turn = 0;      // front and back view: 0 straight, towards 1 she turns to the right
   Arm arms[2];         // front/back: [0] on the viewer's left; side: [0] far, [1] near
   Leg legs[2];
   qreal bob = 0;       // front and back view: the whole body up (-) or down (+)

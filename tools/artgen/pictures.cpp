@@ -359,14 +359,18 @@ void DrawSplashGirl(QPainter& p) {
 
 }  // namespace
 
-QImage DrawHeli() {
-  QImage image = NewCanvas(64, 40, false, Qt::white);
-  QPainter p(&image);
-  BeginPainting(p);
+void PaintHelicopter(QPainter& p) {
   DrawHeliTail(p);
   DrawHeliSkids(p);
   DrawHeliBody(p);
   DrawHeliRotor(p);
+}
+
+QImage DrawHeli() {
+  QImage image = NewCanvas(64, 40, false, Qt::white);
+  QPainter p(&image);
+  BeginPainting(p);
+  PaintHelicopter(p);
   p.end();
   return image;
 }
