@@ -104,7 +104,7 @@ TEST_F(DataFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
                                                                       fs::copy_options::overwrite_existing); },
        "cabecera:"},
       {"missing file", [](auto& d) { fs::remove(d / "euskera/cursespe"); }, "euskera/cursespe:"},
-      {"region whose first province goes back", [](auto& d) { ReplaceLine(d / "comunida", 3, "05Principado de Asturias"); },
+      {"region whose first province does not exist", [](auto& d) { ReplaceLine(d / "comunida", 3, "99Principado de Asturias"); },
        "comunida:3:"},
       {"province outside its region's range", [](auto& d) { ReplaceLine(d / "comunida", 20, "02Almer\xEDa"); },
        "comunida:20:"},

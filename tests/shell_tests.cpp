@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "app/program.h"
 #include "core/globals.h"
@@ -326,6 +327,24 @@ TEST_F(StartTest, SpecialCoursesWithoutTheirFileSayWhichFileIsMissing) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].find("cas/cursespe"), std::string::npos);
   EXPECT_EQ(program->menu()->PanelEspeG->reja->RowCount(), 1);  // only the header
+}
+
+TEST_F(StartTest, StartsInEveryLanguageFromTheCompiledFolder) {
+  std::set<QString> captions;
+  for (const char* language : {"0", "1", "2", "3"}) {
+    SCOPED_TRACE(language);
+    core::ResetGlobals();
+    auto program = Make({"N", language});
+    ASSERT_TRUE(program->Start()) << ::testing::PrintToString(platform.messages);
+    EXPECT_TRUE(platform.messages.empty());
+    for (const shell::DoorSpec& door : shell::Doors())
+      EXPECT_FALSE(program->menu()->DoorLabel(door.code)->text().isEmpty()) << door.component;
+    QString all;
+    for (const shell::DoorSpec& door : shell::Doors()) all += program->menu()->DoorLabel(door.code)->text();
+    captions.insert(all);
+    ui::Screens().Clear();
+  }
+  EXPECT_EQ(captions.size(), 4u);  // each language its own words
 }
 
 }  // namespace
