@@ -223,4 +223,27 @@ TEST(ShippedTexts, AreTranslatedNotCopied) {
   }
 }
 
+// The whole data set compiles the same bytes every time, and they are the
+// files of the folder the program starts from.
+TEST(ShippedSources, CompileReproduciblyIntoTheShippedFolder) {
+  const fs::path root = fs::temp_directory_path() / ("trazora-recompile-" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  for (const char* out : {"a", "b"}) {
+    mkdata::Log log;
+    EXPECT_TRUE(mkdata::CompileAll(TRAZORA_DATA_SRC, (root / out).string(), log))
+        << ::testing::PrintToString(log.errors);
+    EXPECT_EQ(log.notes, std::vector<std::string>{});
+  }
+  int files = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(root / "a")) {
+    if (!entry.is_regular_file()) continue;
+    const fs::path relative = fs::relative(entry.path(), root / "a");
+    ++files;
+    EXPECT_EQ(Slurp(entry.path()), Slurp(root / "b" / relative)) << relative;
+    EXPECT_EQ(Slurp(entry.path()), Slurp(fs::path(TRAZORA_TEST_DATA) / relative)) << relative;
+  }
+  EXPECT_GT(files, 4 * 30);
+  fs::remove_all(root);
+}
+
 }  // namespace
