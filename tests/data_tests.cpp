@@ -2,6 +2,8 @@
 // faults are reported at their file and line, and compiling is reproducible.
 #include <gtest/gtest.h>
 
+#include "datafiles.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -16,34 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using namespace testdata;
+
 const char* const kLanguages[] = {"cas/", "catVal/", "galego/", "euskera/"};
-
-std::string Slurp(const fs::path& path) { return core::ReadBytes(path.string()).value_or(""); }
-
-void Spit(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-// Replaces line n (1-based) of a CR LF file, adding empty lines up to it if needed.
-void ReplaceLine(const fs::path& path, int n, const std::string& text) {
-  std::string bytes = Slurp(path);
-  std::size_t start = 0;
-  for (int i = 1; i < n; ++i) {
-    std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) bytes += "\r\n", end = bytes.size() - 2;
-    start = end + 2;
-  }
-  std::size_t end = bytes.find("\r\n", start);
-  if (end == std::string::npos) bytes += "\r\n", end = bytes.size() - 2;
-  bytes.replace(start, end - start, text);
-  Spit(path, bytes);
-}
-
-std::vector<std::string> Formatted(const std::vector<validate::Problem>& problems) {
-  std::vector<std::string> out;
-  for (const auto& p : problems) out.push_back(validate::Format(p));
-  return out;
-}
 
 class DataFolder : public ::testing::Test {
  protected:

@@ -4,6 +4,8 @@
 // their line.
 #include <gtest/gtest.h>
 
+#include "datafiles.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -18,26 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const fs::path& path) { return core::ReadBytes(path.string()).value_or(""); }
-
-void Spit(const fs::path& path, const std::string& bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::vector<std::string> SplitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(bytes.substr(start, end - start));
-  return lines;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const auto& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
+using namespace testdata;
 
 // Rewrites line n (1-based) of a CR LF file.
 void EditLine(const fs::path& path, int n, const std::function<std::string(std::string)>& edit) {

@@ -2,6 +2,8 @@
 // planted faults are reported at their file and line, and the compiler
 // reports bad source rows at their line and writes the exact layouts.
 #include <gtest/gtest.h>
+
+#include "datafiles.h"
 #include <unistd.h>
 
 #include <filesystem>
@@ -18,45 +20,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using namespace testdata;
+
 const std::set<std::string> kOurFiles = {"otros",   "asignaot", "master.txt", "artesplas",
                                          "musica",  "danza",    "dramatico"};
 
-std::string Slurp(const fs::path& path) { return core::ReadBytes(path.string()).value_or(""); }
-
-void Spit(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::vector<std::string> SplitCrLf(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0, end;
-  while ((end = bytes.find("\r\n", start)) != std::string::npos) {
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
-std::string JoinCrLf(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const auto& l : lines) bytes += l + "\r\n";
-  return bytes;
-}
-
-// Edits the lines of a CR LF runtime file.
-void EditLines(const fs::path& path, const std::function<void(std::vector<std::string>&)>& edit) {
-  std::vector<std::string> lines = SplitCrLf(Slurp(path));
-  edit(lines);
-  Spit(path, JoinCrLf(lines));
-}
-
-void ReplaceLine(const fs::path& path, int n, const std::string& text) {
-  EditLines(path, [&](auto& lines) { lines.at(static_cast<std::size_t>(n - 1)) = text; });
-}
-
 // 1-based line of the first line starting with the marker.
 int LineOf(const fs::path& path, const std::string& marker) {
-  std::vector<std::string> lines = SplitCrLf(Slurp(path));
+  std::vector<std::string> lines = SplitLines(Slurp(path));
   for (std::size_t i = 0; i < lines.size(); ++i)
     if (lines[i].rfind(marker, 0) == 0) return static_cast<int>(i) + 1;
   return 0;
@@ -237,18 +208,18 @@ TEST_F(OtherStudiesCompiler, WritesTheExactLayouts) {
   EXPECT_EQ(log.errors, std::vector<std::string>{});
   EXPECT_EQ(log.notes, std::vector<std::string>{});
   // Line 5 of the list, padded to 55, in the code page.
-  const auto otros = SplitCrLf(Slurp(root / "out/cas/otros"));
+  const auto otros = SplitLines(Slurp(root / "out/cas/otros"));
   ASSERT_EQ(otros.size(), 50u);
   EXPECT_EQ(otros[4], "Ense\xF1" "anzas" + std::string(45, ' '));
   EXPECT_EQ(otros[1], "   Estudio 2" + std::string(43, ' '));
   // Group 5: its header, its line, blanks up to 50; the last group ends with two blanks.
-  const auto subjects = SplitCrLf(Slurp(root / "out/cas/asignaot"));
+  const auto subjects = SplitLines(Slurp(root / "out/cas/asignaot"));
   EXPECT_EQ(subjects.size(), 49u * 51 + 1 + 1 + 2);
   EXPECT_EQ(subjects[4 * 51], " 5 Ense\xF1" "anzas" + std::string(47, ' '));
   EXPECT_EQ(subjects[4 * 51 + 1], "Materia" + std::string(53, ' '));
   EXPECT_EQ(subjects[4 * 51 + 2], std::string(60, ' '));
   // A plastic-arts centre: region, name to column 24, telephone 25-33, codes from 35; then its address.
-  const auto plastic = SplitCrLf(Slurp(root / "out/galego/artesplas"));
+  const auto plastic = SplitLines(Slurp(root / "out/galego/artesplas"));
   ASSERT_EQ(plastic.size(), 1u + 1 + 17 + 1 + 1 + 2);
   EXPECT_EQ(plastic[1], "f1");
   EXPECT_EQ(plastic[2], "00Dese\xF1o");
@@ -256,11 +227,11 @@ TEST_F(OtherStudiesCompiler, WritesTheExactLayouts) {
   EXPECT_EQ(plastic[21], "13EA de Prueba          912345678 0016");
   EXPECT_EQ(plastic[22], "Madrid");
   // A drama centre: "-" name to column 25, telephone 26-34, digits from column 41.
-  const auto drama = SplitCrLf(Slurp(root / "out/euskera/dramatico"));
+  const auto drama = SplitLines(Slurp(root / "out/euskera/dramatico"));
   EXPECT_EQ(drama.at(drama.size() - 2), "-ESAD de Prueba" + std::string(40 - 15, ' ') + "17");
   EXPECT_EQ(drama.back(), "https://example.org");
   // A music region heading and centre.
-  const auto music = SplitCrLf(Slurp(root / "out/euskera/musica"));
+  const auto music = SplitLines(Slurp(root / "out/euskera/musica"));
   EXPECT_EQ(music.at(music.size() - 2), "13Madril");
   EXPECT_EQ(music.back(), "  CSM de Prueba https://example.org");
   EXPECT_EQ(Slurp(root / "out/catVal/master.txt"), "- M\xE0ster\r\n");

@@ -3,6 +3,8 @@
 // bad source rows at their line and writes the fixed columns the screen cuts.
 #include <gtest/gtest.h>
 
+#include "datafiles.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -20,36 +22,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using namespace testdata;
+
 const char *const kLanguages[] = {"cas/", "catVal/", "galego/", "euskera/"};
-
-std::string Slurp(const fs::path &path) { return core::ReadBytes(path.string()).value_or(""); }
-
-void Spit(const fs::path &path, const std::string &bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::vector<std::string> SplitCrLf(const std::string &bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0, end;
-  while ((end = bytes.find("\r\n", start)) != std::string::npos) {
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
-std::string JoinCrLf(const std::vector<std::string> &lines) {
-  std::string bytes;
-  for (const auto &l : lines) bytes += l + "\r\n";
-  return bytes;
-}
 
 // Edits line n (1-based) of a runtime file in place.
 void EditLine(const fs::path &path, int n, const std::function<void(std::string &)> &edit) {
-  std::vector<std::string> lines = SplitCrLf(Slurp(path));
+  std::vector<std::string> lines = SplitLines(Slurp(path));
   edit(lines.at(static_cast<std::size_t>(n - 1)));
-  Spit(path, JoinCrLf(lines));
+  Spit(path, JoinLines(lines));
 }
 
 void EditEveryLanguage(const fs::path &dir, const std::string &file, int n,
@@ -140,13 +121,13 @@ TEST_F(ProfessionsFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
        {"catVal/fracortas:4:"}},
       {"language folder out of step",
        [](auto &d) {
-         std::vector<std::string> lines = SplitCrLf(Slurp(d / "euskera/activida"));
+         std::vector<std::string> lines = SplitLines(Slurp(d / "euskera/activida"));
          lines.pop_back();
-         Spit(d / "euskera/activida", JoinCrLf(lines));
+         Spit(d / "euskera/activida", JoinLines(lines));
        },
        {"euskera/activida: "}},
       {"fixed link to an otros line that does not exist",
-       [](auto &d) { Spit(d / "cas/otros", JoinCrLf(std::vector<std::string>(6, "- Otros estudios"))); },
+       [](auto &d) { Spit(d / "cas/otros", JoinLines(std::vector<std::string>(6, "- Otros estudios"))); },
        {"cas/profesio:32:", "cas/profesio:35:", "cas/profesio:36:", "cas/profesio:52:", "cas/profesio:53:"}},
       {"studies of one profession longer than its list",
        [](auto &d) {

@@ -2,6 +2,8 @@
 // and line, and the compiler turns a small source tree of its own into the exact runtime layouts.
 #include <gtest/gtest.h>
 
+#include "datafiles.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -17,39 +19,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using namespace testdata;
+
 const std::set<std::string> kOurFiles = {"cualidad", "interes",    "itinerar",   "cuestion",
                                          "cuesgm",   "cuestiocua", "cuestioint", "cuestioESO"};
 
-std::string Slurp(const fs::path& path) { return core::ReadBytes(path.string()).value_or(""); }
-
-void Spit(const fs::path& path, const std::string& bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::vector<std::string> SplitCrLf(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(bytes.substr(start, end - start));
-  return lines;
-}
-
-std::string JoinCrLf(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const auto& l : lines) bytes += l + "\r\n";
-  return bytes;
-}
-
-// Rewrites a CR LF file line by line (lines numbered from 1).
-void Edit(const fs::path& path, const std::function<void(std::vector<std::string>&)>& change) {
-  auto lines = SplitCrLf(Slurp(path));
-  change(lines);
-  Spit(path, JoinCrLf(lines));
-}
-
 void SetLine(const fs::path& path, std::size_t n, const std::string& text) {
-  Edit(path, [&](auto& lines) { lines.at(n - 1) = text; });
+  EditLines(path, [&](auto& lines) { lines.at(n - 1) = text; });
 }
 
 bool IsOurs(const std::string& file) {
@@ -111,23 +87,23 @@ TEST_F(QuestionnairesFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
       {"question that does not exist", [](auto& d) { SetLine(d / "cuestioESO", 5, "2;12;200"); }, "cuestioESO:5:"},
       {"skill area with no question of the short part", [](auto& d) { SetLine(d / "cuestioESO", 16, "1;50"); },
        "cuestioESO:16:"},
-      {"matrix longer than its 20 rows", [](auto& d) { Edit(d / "cuestioESO", [](auto& l) { l.push_back("0"); }); },
+      {"matrix longer than its 20 rows", [](auto& d) { EditLines(d / "cuestioESO", [](auto& l) { l.push_back("0"); }); },
        "cuestioESO:21:"},
       {"question whose best answer scores nothing",
-       [](auto& d) { Edit(d / "galego/cuestion", [](auto& l) { l.at(39).replace(0, 2, "55"); }); },
+       [](auto& d) { EditLines(d / "galego/cuestion", [](auto& l) { l.at(39).replace(0, 2, "55"); }); },
        "galego/cuestion:40:"},
       {"question without its digits", [](auto& d) { SetLine(d / "cas/cuestion", 36, "Sin cifras"); },
        "cas/cuestion:36:"},
       {"statement without its area digits", [](auto& d) { SetLine(d / "euskera/cuesgm", 12, "x0Testua"); },
        "euskera/cuesgm:12:"},
       {"statement in the same area twice",
-       [](auto& d) { Edit(d / "galego/cuesgm", [](auto& l) { l.at(11).replace(0, 2, "11"); }); },
+       [](auto& d) { EditLines(d / "galego/cuesgm", [](auto& l) { l.at(11).replace(0, 2, "11"); }); },
        "galego/cuesgm:12:"},
       {"statement wider than shown",
-       [](auto& d) { Edit(d / "cas/cuesgm", [](auto& l) { l.at(19) = l.at(19).substr(0, 2) + std::string(71, 'z'); }); },
+       [](auto& d) { EditLines(d / "cas/cuesgm", [](auto& l) { l.at(19) = l.at(19).substr(0, 2) + std::string(71, 'z'); }); },
        "cas/cuesgm:20:"},
       {"two itineraries that start alike",
-       [](auto& d) { Edit(d / "catVal/itinerar", [](auto& l) { l.at(2) = l.at(0) + " (bis)"; }); },
+       [](auto& d) { EditLines(d / "catVal/itinerar", [](auto& l) { l.at(2) = l.at(0) + " (bis)"; }); },
        "catVal/itinerar:3:"},
       {"track label over 35 characters", [](auto& d) { SetLine(d / "cas/itinerar", 22, std::string(36, 'b')); },
        "cas/itinerar:22:"},
@@ -136,7 +112,7 @@ TEST_F(QuestionnairesFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
       {"empty item", [](auto& d) { SetLine(d / "catVal/cualidad", 5, "   "); }, "catVal/cualidad:5:"},
       {"item wider than its list", [](auto& d) { SetLine(d / "cas/interes", 2, std::string(61, 'i')); },
        "cas/interes:2:"},
-      {"a language with a line missing", [](auto& d) { Edit(d / "euskera/interes", [](auto& l) { l.pop_back(); }); },
+      {"a language with a line missing", [](auto& d) { EditLines(d / "euskera/interes", [](auto& l) { l.pop_back(); }); },
        "euskera/interes:"},
       {"missing file", [](auto& d) { fs::remove(d / "galego/cuesgm"); }, "galego/cuesgm:"},
   };
@@ -230,7 +206,7 @@ class QuestionnairesCompiler : public ::testing::Test {
     mkdata::Context c{(root / "src").string(), (root / "out").string(), log, keys};
     return mkdata::CompileQuestionnaires(c) && log.errors.empty();
   }
-  std::vector<std::string> Out(const std::string& file) { return SplitCrLf(Slurp(root / "out" / file)); }
+  std::vector<std::string> Out(const std::string& file) { return SplitLines(Slurp(root / "out" / file)); }
 
   fs::path root;
   std::map<std::string, std::string> sources;

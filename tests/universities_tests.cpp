@@ -3,6 +3,8 @@
 // compiler writes the exact layouts and reports bad sources at their line.
 #include <gtest/gtest.h>
 
+#include "datafiles.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -21,26 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Slurp(const fs::path& path) { return core::ReadBytes(path.string()).value_or(""); }
-
-void Spit(const fs::path& path, const std::string& bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::vector<std::string> SplitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(bytes.substr(start, end - start));
-  return lines;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const auto& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
+using namespace testdata;
 
 int LineCount(const fs::path& path) { return static_cast<int>(SplitLines(Slurp(path)).size()); }
 

@@ -3,6 +3,8 @@
 // source tree into the exact runtime layouts and reports bad rows at their line.
 #include <gtest/gtest.h>
 
+#include "datafiles.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -19,34 +21,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using namespace testdata;
+
 const std::set<std::string> kVocationalFiles = {
     "familias", "fp",        "fp2",       "fpba",      "asignafp",    "asignagm",    "asignaba",     "datfpsphp",
     "datfpmphp", "lu1",      "lu2",       "lu3",       "lu4",         "datluggsphp", "datluggmphp", "datlugbasphp"};
-
-std::string Slurp(const fs::path& path) { return core::ReadBytes(path.string()).value_or(""); }
-void Spit(const fs::path& path, const std::string& bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::vector<std::string> SplitCrLf(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-    lines.push_back(bytes.substr(start, end - start));
-  return lines;
-}
-std::string JoinCrLf(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const auto& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
-// Applies an edit to the lines of a runtime file.
-void EditLines(const fs::path& path, const std::function<void(std::vector<std::string>&)>& edit) {
-  auto lines = SplitCrLf(Slurp(path));
-  edit(lines);
-  Spit(path, JoinCrLf(lines));
-}
 
 bool IsVocational(const validate::Problem& p) {
   const std::string name = p.file.substr(p.file.find('/') == std::string::npos ? 0 : p.file.find('/') + 1);
@@ -80,8 +59,8 @@ struct PlantedFault {
 };
 
 TEST_F(VocationalFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
-  const std::string lastLu4 = std::to_string(SplitCrLf(Slurp(dir / "lu4")).size());
-  const auto fp = SplitCrLf(Slurp(dir / "cas/fp"));
+  const std::string lastLu4 = std::to_string(SplitLines(Slurp(dir / "lu4")).size());
+  const auto fp = SplitLines(Slurp(dir / "cas/fp"));
   const std::size_t firstTitle = static_cast<std::size_t>(
       std::find_if(fp.begin(), fp.end(), [](const std::string& l) { return l.empty() || l[0] != '-'; }) - fp.begin());
   const std::vector<PlantedFault> faults = {
@@ -203,17 +182,17 @@ TEST_F(VocationalCompiler, WritesTheExactLayouts) {
   EXPECT_EQ(Out("datfpsphp"), std::string("0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\r\n") +
                                   "4;5;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;1\r\n" +
                                   "0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\r\n");
-  const auto block = SplitCrLf(Out("catVal/asignafp"));
+  const auto block = SplitLines(Out("catVal/asignafp"));
   ASSERT_EQ(block.size(), 3u * 26u);
   EXPECT_EQ(block[26 + 1], "T\xE8" "cnic de xarxes");
   EXPECT_EQ(block[26 + 6], "Planificaci\xF3");
-  const auto familias = SplitCrLf(Out("euskera/familias"));
+  const auto familias = SplitLines(Out("euskera/familias"));
   ASSERT_EQ(familias.size(), 48u);
-  EXPECT_EQ(SplitCrLf(Out("cas/familias"))[9], "AF10");  // family 10: code A and its name
+  EXPECT_EQ(SplitLines(Out("cas/familias"))[9], "AF10");  // family 10: code A and its name
   EXPECT_EQ(familias[29], "010200I");  // families 1 and 2 are headers 1 and 2 of fp and of fp2
   EXPECT_EQ(familias[47], "000000B");
   // Without a GM source: the 26 family headers, so the GM browser starts.
-  EXPECT_EQ(SplitCrLf(Out("galego/fp2")).size(), 26u);
+  EXPECT_EQ(SplitLines(Out("galego/fp2")).size(), 26u);
 }
 
 TEST_F(VocationalCompiler, ReportsBadRowsAtTheirSourceLine) {
