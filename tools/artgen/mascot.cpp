@@ -1,7 +1,9 @@
 #include "mascot.h"
 
 #include <algorithm>
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "style.h"
 
@@ -401,6 +403,26 @@ void DrawGirl(QPainter& p, const GirlPose& pose) {
     case View::Back: DrawBack(p, pose); break;
   }
   p.restore();
+}
+
+GirlPose SideWalkPose(int frame, int frames) {
+  const qreal phase = 2 * std::numbers::pi * frame / frames;
+  auto leg = [](qreal ph) {
+    Leg l;
+    l.hip = 26 * std::sin(ph);
+    // The knee folds while the leg swings forwards (cos > 0) and stays almost straight in stance.
+    l.knee = 4 + 46 * std::pow(std::max(0.0, std::cos(ph)), 1.5);
+    return l;
+  };
+  GirlPose pose;
+  pose.view = View::Side;
+  pose.legs[1] = leg(phase);
+  pose.legs[0] = leg(phase + std::numbers::pi);
+  // Arms swing against the legs on the same side.
+  pose.arms[1] = {-24 * std::sin(phase), 22};
+  pose.arms[0] = {24 * std::sin(phase), 22};
+  pose.tailSwing = 0.8 * std::cos(2 * phase);
+  return pose;
 }
 
 }  // namespace art

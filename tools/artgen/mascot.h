@@ -36,4 +36,8 @@ struct GirlPose {
 
 void DrawGirl(QPainter& p, const GirlPose& pose);
 
+// Frame `frame` of a side-on walk whose stride takes `frames` frames: the knee
+// folds while a leg swings forwards and the arms swing against the legs.
+GirlPose SideWalkPose(int frame, int frames);
+
 }  // namespace art

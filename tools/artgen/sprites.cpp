@@ -13,25 +13,7 @@ constexpr int kFrameW = 40;
 constexpr int kFrameH = 64;
 
 // Frames 0..5 loop while she walks, so they sample one stride evenly.
-GirlPose WalkPose(int frame) {
-  const qreal phase = 2 * std::numbers::pi * frame / 6.0;
-  auto leg = [](qreal ph) {
-    Leg l;
-    l.hip = 26 * std::sin(ph);
-    // The knee folds while the leg swings forwards (cos > 0) and stays almost straight in stance.
-    l.knee = 4 + 46 * std::pow(std::max(0.0, std::cos(ph)), 1.5);
-    return l;
-  };
-  GirlPose pose;
-  pose.view = View::Side;
-  pose.legs[1] = leg(phase);
-  pose.legs[0] = leg(phase + std::numbers::pi);
-  // Arms swing against the legs on the same side.
-  pose.arms[1] = {-24 * std::sin(phase), 22};
-  pose.arms[0] = {24 * std::sin(phase), 22};
-  pose.tailSwing = 0.8 * std::cos(2 * phase);
-  return pose;
-}
+GirlPose WalkPose(int frame) { return SideWalkPose(frame, 6); }
 
 GirlPose TurnPose() {
   GirlPose pose;

@@ -18,20 +18,7 @@ constexpr qreal kManScale = 1.625;  // the 40 x 64 mascot box drawn 65 x 104
 // ---- the figure -----------------------------------------------------------------------------
 
 GirlPose SideWalk(int frame) {
-  const qreal phase = 2 * std::numbers::pi * frame / kManFrames;
-  auto leg = [](qreal ph) {
-    Leg l;
-    l.hip = 26 * std::sin(ph);
-    l.knee = 4 + 46 * std::pow(std::max(0.0, std::cos(ph)), 1.5);
-    return l;
-  };
-  GirlPose pose;
-  pose.view = View::Side;
-  pose.legs[1] = leg(phase);
-  pose.legs[0] = leg(phase + std::numbers::pi);
-  pose.arms[1] = {-24 * std::sin(phase), 22};
-  pose.arms[0] = {24 * std::sin(phase), 22};
-  pose.tailSwing = 0.8 * std::cos(2 * phase);
+  GirlPose pose = SideWalkPose(frame, kManFrames);
   pose.detail = true;
   pose.outline = 0.75;
   return pose;
