@@ -2,23 +2,26 @@
 // data folder beside build/bin, brings up one view through its handlers and
 // saves a picture of the screen — for looking at the screens without a
 // display. Views: menu (default), walk (the intro walk finished, with its
-// bubble), config, cursos.
+// bubble), config, cursos, maps (the three clickable maps side by side,
+// twice their size). Under a display (or xvfb-run) set QT_QPA_PLATFORM=xcb.
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPixmap>
 #include <cstdio>
 #include <string>
 
 #include "app/program.h"
 #include "shell/principal.h"
+#include "ui/images.h"
 #include "ui/platform.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: trazora-shot OUT.png [menu|walk|config|cursos] [LANGUAGE 0-3]\n");
+    std::fprintf(stderr, "usage: trazora-shot OUT.png [menu|walk|config|cursos|maps] [LANGUAGE 0-3]\n");
     return 2;
   }
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   const std::string view = argc > 2 ? argv[2] : "menu";
   ui::ScriptedPlatform platform;
@@ -42,8 +45,25 @@ int main(int argc, char** argv) {
   } else if (view == "cursos") {
     menu->LabelCurEspClick();
   }
+  QWidget* shown = menu;
+  QWidget maps;
+  if (view == "maps") {
+    // The maps as a student sees them, enlarged so their borders can be read.
+    maps.setStyleSheet("background: white");
+    int x = 10;
+    for (const char* name : {"mapa", "mapac", "mapam"}) {
+      const QImage& picture = ui::SharedImage(name);
+      auto* label = new QLabel(&maps);
+      label->setPixmap(QPixmap::fromImage(picture.scaled(picture.size() * 2)));
+      label->setGeometry(x, 10, picture.width() * 2, picture.height() * 2);
+      x += picture.width() * 2 + 10;
+    }
+    maps.resize(x, 2 * 220 + 20);
+    maps.show();
+    shown = &maps;
+  }
   QApplication::processEvents();
-  bool saved = menu->grab().save(argv[1], "PNG");
+  bool saved = shown->grab().save(argv[1], "PNG");
   ui::SetPlatform(nullptr);
   return saved ? 0 : 1;
 }
