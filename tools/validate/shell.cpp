@@ -115,6 +115,12 @@ void Pictures(Checker& c) {
   c.Picture("mapac", core::kMapWidth, core::kDetailHeight);
   c.Picture("mapam", core::kMapWidth, core::kDetailHeight);
   c.Picture("cabecera", 1024, 50);
+  // Frame strips: their sizes are the frame sizes the screens draw with.
+  c.Picture("figura_anda.png", 16 * 40, 64);
+  c.Picture("figura_puerta.png", 5 * 40, 64);
+  c.Picture("iconos", 44 * 30, 27);
+  c.Picture("iconos_grados", 10 * 16, 16);
+  c.Picture("ramas", 6 * 48, 36);
 }
 
 }  // namespace
