@@ -83,13 +83,25 @@ TEST_F(DataFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
       {"missing file", [](auto& d) { fs::remove(d / "euskera/cursespe"); }, "euskera/cursespe:"},
       {"region whose first province does not exist", [](auto& d) { ReplaceLine(d / "comunida", 3, "99Principado de Asturias"); },
        "comunida:3:"},
-      {"province outside its region's range", [](auto& d) { ReplaceLine(d / "comunida", 20, "02Almer\xEDa"); },
+      {"province outside its region's range", [](auto& d) { ReplaceLine(d / "comunida", 20, "02Almer\xED" "a"); },
        "comunida:20:"},
-      {"sub-region number used twice", [](auto& d) { ReplaceLine(d / "comarcas", 2, "5201Alt Empord\xE0"); },
+      {"region split over two place files",
+       [](auto& d) {
+         ReplaceLine(d / "comunida", 6, "18Cantabria");  // Santa Cruz de Tenerife (lu3) joins Cantabria (lu1)
+         ReplaceLine(d / "comunida", 19 + 18, "06Santa Cruz de Tenerife");
+       },
+       "comunida:6:"},
+      {"sub-region number used twice", [](auto& d) { ReplaceLine(d / "comarcas", 2, "6201Alt Empord\xE0"); },
        "comarcas:2:"},
+      {"Catalan code with the letter of a Valencian province", [](auto& d) { ReplaceLine(d / "comarcas", 1, "4101Alt Camp"); },
+       "comarcas:1:"},
+      {"Barcelona district with the letter of another province",
+       [](auto& d) { ReplaceLine(d / "comarcas", 42, "6gCiutat Vella"); }, "comarcas:42:"},
+      {"Madrid zone code with the letter of Cuenca", [](auto& d) { ReplaceLine(d / "comarcasm", 5, "D303Alcobendas"); },
+       "comarcasm:5:"},
       {"zone with a fourth line", [](auto& d) {
          std::string t = Slurp(d / "comarcasm");
-         Spit(d / "comarcasm", t + "8202Otro\r\n");
+         Spit(d / "comarcasm", t + "B202Otro\r\n");
        },
        "comarcasm:"},
   };

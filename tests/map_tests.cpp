@@ -144,15 +144,15 @@ std::string Cp(const char* utf8) { return core::Utf8ToCp1252(utf8); }
 
 TEST(MapNames, RegionsListTheirProvincesInOrder) {
   const std::vector<std::string> lines = FileLines("comunida");
-  ASSERT_EQ(lines.size(), 19u + 52u);
+  ASSERT_EQ(lines.size(), 19u + 64u);  // the 19 regions and the 64 entries of the province table
   std::vector<int> first(21, 0);
   for (int r = 1; r <= 19; ++r) first[static_cast<std::size_t>(r)] = NumberAt(lines[r - 1], 1);
-  first[20] = 53;  // one past the last province
+  first[20] = 65;  // one past the last province
   EXPECT_EQ(first[1], 1);
   for (int r = 1; r <= 19; ++r) {
     SCOPED_TRACE("region " + std::to_string(r));
     EXPECT_LT(first[r], first[r + 1]) << "every region has provinces";
-    for (int p = first[r]; p < first[r + 1] && p <= 52; ++p) EXPECT_EQ(NumberAt(lines[18 + p], 1), r) << "province " << p;
+    for (int p = first[r]; p < first[r + 1] && p <= 64; ++p) EXPECT_EQ(NumberAt(lines[18 + p], 1), r) << "province " << p;
   }
   for (const std::string& line : lines) EXPECT_FALSE(core::IsBlank(core::Columns(line, 3, 53))) << line;
   for (const std::string& line : lines) EXPECT_LE(line.size(), 55u) << line;
@@ -160,8 +160,42 @@ TEST(MapNames, RegionsListTheirProvincesInOrder) {
     int record;
     const char* name;
   } const kNamed[] = {{4, "Illes Balears"}, {9, "Cataluña"}, {13, "Comunidad de Madrid"}, {18, "Ceuta"}, {19, "Melilla"},
-                      {19 + 37, "A Coruña"}, {19 + 52, "Melilla"}};
+                      {19 + 34, "Barcelona"}, {19 + 39, "Terres de l'Ebre"}, {19 + 42, "A Coruña"},
+                      {19 + 47, "Madrid (capital)"}, {19 + 52, "Madrid-Oeste"}, {19 + 62, "Bilbao"}, {19 + 64, "Melilla"}};
   for (const Named& n : kNamed) EXPECT_EQ(core::TrimRightSpaces(core::Columns(lines[n.record - 1], 3, 53)), Cp(n.name));
+}
+
+// The screens find a region's centres in the place file of its first province
+// (the digit of its code in the program's province table), so a region's
+// provinces share that digit; the sub-map codes start with the letter of the
+// province entry of the area (comarcas: lu4, comarcasm: lu2).
+TEST(MapNames, RegionsLieInOnePlaceFileAndAreaCodesCarryTheirProvinceLetter) {
+  const std::vector<std::string> lines = FileLines("comunida");
+  ASSERT_EQ(lines.size(), 19u + 64u);
+  const auto store = std::make_unique<core::Store>();  // holds the program's province table
+  const auto& table = store->codeTable;
+  for (int r = 1; r <= 19; ++r) {
+    const int from = NumberAt(lines[r - 1], 1), to = r < 19 ? NumberAt(lines[r], 1) : 65;
+    ASSERT_GE(from, 1);
+    for (int p = from; p < to; ++p)
+      EXPECT_EQ(table[static_cast<std::size_t>(p)][0], table[static_cast<std::size_t>(from)][0])
+          << "region " << r << ", province " << p;
+  }
+  struct Code {
+    const char* file;
+    std::size_t line;
+    const char* code;
+  } const kCodes[] = {
+      {"comarcas", 1, "81"},  {"comarcas", 2, "62"},  {"comarcas", 9, "99"},  {"comarcas", 14, "6E"},
+      {"comarcas", 23, "5N"}, {"comarcas", 32, "7W"}, {"comarcas", 36, "9a"}, {"comarcas", 37, "5b"},
+      {"comarcas", 42, "5g"}, {"comarcas", 51, "5p"}, {"comarcasm", 1, "81"}, {"comarcasm", 2, "B2"},
+      {"comarcasm", 5, "93"}, {"comarcasm", 35, "AF"}, {"comarcasm", 61, "CS"},
+  };
+  for (const Code& c : kCodes) {
+    const std::vector<std::string> file = FileLines(c.file);
+    ASSERT_GE(file.size(), c.line) << c.file;
+    EXPECT_EQ(core::Columns(file[c.line - 1], 1, 2), c.code) << c.file << ":" << c.line;
+  }
 }
 
 TEST(MapNames, ComarquesAreNumberedOneToFortyOneThenTheDistrictsOfBarcelona) {

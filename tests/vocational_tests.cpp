@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <cstring>
 #include <functional>
 #include <set>
 
@@ -59,7 +60,15 @@ struct PlantedFault {
 };
 
 TEST_F(VocationalFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
-  const std::string lastLu4 = std::to_string(SplitLines(Slurp(dir / "lu4")).size());
+  const auto lu4 = SplitLines(Slurp(dir / "lu4")), lu2 = SplitLines(Slurp(dir / "lu2"));
+  const std::string lastLu4 = std::to_string(lu4.size()), lastLu2 = std::to_string(lu2.size());
+  // The first Barcelona record (letter 5: the Catalan block after the Valencian one)
+  // and the last Madrid record of lu2 (the Madrid block comes first, before Cuenca "D").
+  const std::size_t firstBarcelona = static_cast<std::size_t>(
+      std::find_if(lu4.begin(), lu4.end(), [](const std::string& l) { return !l.empty() && l[0] == '5'; }) - lu4.begin());
+  const std::size_t lastMadrid = static_cast<std::size_t>(
+      std::find_if(lu2.begin(), lu2.end(), [](const std::string& l) { return l.empty() || !std::strchr("89ABC", l[0]); }) -
+      lu2.begin()) - 1;
   const auto fp = SplitLines(Slurp(dir / "cas/fp"));
   const std::size_t firstTitle = static_cast<std::size_t>(
       std::find_if(fp.begin(), fp.end(), [](const std::string& l) { return l.empty() || l[0] != '-'; }) - fp.begin());
@@ -94,6 +103,29 @@ TEST_F(VocationalFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
        [](auto& d) { EditLines(d / "lu3", [](auto& l) { l[0][0] = 'Z'; }); }, "lu3:1:"},
       {"Catalonia sub-map code that no comarca has",
        [](auto& d) { EditLines(d / "lu4", [](auto& l) { l.back()[44] = '~'; }); }, "lu4:" + lastLu4 + ":"},
+      {"Catalan centre under the letter of another province than its comarca",  // Terres de l'Ebre -> Tarragona
+       [](auto& d) { EditLines(d / "lu4", [](auto& l) { l.back()[0] = '8'; }); }, "lu4:" + lastLu4 + ":"},
+      {"Catalan centre before the first Barcelona record",
+       [](auto& d) {
+         EditLines(d / "lu4", [](auto& l) {
+           l.insert(l.begin(), l.back());
+           l.pop_back();
+         });
+       },
+       "lu4:1:"},
+      {"Catalan centre under the letter A, which the screens turn into 5",
+       [&](auto& d) { EditLines(d / "lu4", [&](auto& l) { l[firstBarcelona][0] = 'A'; }); },
+       "lu4:" + std::to_string(firstBarcelona + 1) + ":"},
+      {"Madrid centre after the first Cuenca record",
+       [&](auto& d) {
+         EditLines(d / "lu2", [&](auto& l) {
+           l.push_back(l[lastMadrid]);
+           l.erase(l.begin() + static_cast<std::ptrdiff_t>(lastMadrid));
+         });
+       },
+       "lu2:" + lastLu2 + ":"},
+      {"Madrid centre without its zone code",
+       [](auto& d) { EditLines(d / "lu2", [](auto& l) { l[0][44] = ' '; }); }, "lu2:1:"},
       {"town coming back after another town",
        [](auto& d) {
          EditLines(d / "lu1", [](auto& l) {
@@ -121,8 +153,10 @@ TEST_F(VocationalFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
   fs::remove_all(pristine);
 }
 
-// A source tree of its own: the headers of families 1 and 2, one GS title, one
-// centre in Madrid (province 42: lu1 letter "5", and its zone copy in lu2).
+// A source tree of its own: the headers of families 1 and 2, one GS title, two
+// centres in Madrid: one in the capital (province 47, lu2 letter "8", zone 1)
+// and one in Alcalá de Henares (province 51, Madrid-Este, lu2 letter "B", zone
+// 2, code "B2"), each written once.
 class VocationalCompiler : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -139,9 +173,9 @@ class VocationalCompiler : public ::testing::Test {
                                            "F\t\t1\t\tInformática\tInformàtica\tInformática\tInformatika" +
                                            std::string(12, '\t') + "\n" + kTitleRow +
                                            "F\t\t2\t\tAdministración\tA\tA\tA" + std::string(12, '\t') + "\n");
-    Source("vocational/centres.tsv", std::string(kCentreHeader) + kCentreRow);
-    Source("geo/comarcas.tsv", "# number, code, name\n1\t51\tAlt Camp\n");
-    Source("geo/comarcasm.tsv", "1\t81\tMadrid (capital)\n2\t82\tAlcalá de Henares\n");
+    Source("vocational/centres.tsv", std::string(kCentreHeader) + kCapitalRow + kCentreRow);
+    Source("geo/comarcas.tsv", "# number, code, name\n1\t81\tAlt Camp\n2\t62\tAlt Empordà\n");
+    Source("geo/comarcasm.tsv", "1\t81\tMadrid (capital)\n2\tB2\tAlcalá de Henares\n");
   }
   void TearDown() override { fs::remove_all(root); }
   void Source(const std::string& name, const std::string& text) { Spit(root / "src" / name, text); }
@@ -163,8 +197,9 @@ class VocationalCompiler : public ::testing::Test {
       "Tècnic de xarxes\tTécnico de redes\tSare-teknikaria\t1.er curso: | Planificación y administración de redes\t"
       "Planificació\tPlanificación\tPlangintza\n";
   static constexpr const char* kCentreHeader = "key\tprovince\ttown\tname_cas\tsecond\tcomarca\tgs\tgm\tfpb\n";
+  static constexpr const char* kCapitalRow = "ies-capital-madrid\t47\tMadrid\tIES Capital\tPúblico\t1\t\t\t\n";
   static constexpr const char* kCentreRow =
-      "ies-prueba\t42\tMadrid\tIES Prueba\tPúblico\t2\tadministracion-de-sistemas-informaticos-en-red\t\t\n";
+      "ies-prueba\t51\tAlcalá de Henares\tIES Prueba\tPúblico\t2\tadministracion-de-sistemas-informaticos-en-red\t\t\n";
   fs::path root;
 };
 
@@ -172,11 +207,14 @@ TEST_F(VocationalCompiler, WritesTheExactLayouts) {
   mkdata::Log log;
   ASSERT_TRUE(Compile(log)) << ::testing::PrintToString(log.errors);
   EXPECT_EQ(log.notes, std::vector<std::string>{});
-  const std::string name = "Madrid           IES Prueba                ";  // town in 17, name in 26
-  EXPECT_EQ(Out("lu1"), "5" + name + " P\xFA" "blico  \r\n");
-  EXPECT_EQ(Out("lu2"), "8" + name + "2P\xFA" "blico  \r\n");  // zone 2 is code "82"
+  const std::string capital = "Madrid           IES Capital               ";  // town in 17, name in 26
+  const std::string alcala = "Alcal\xE1 de HenaresIES Prueba                ";
+  EXPECT_EQ(Out("lu1"), "");
+  EXPECT_EQ(Out("lu2"), "8" + capital + "1P\xFA" "blico  \r\n" +  // zone 1 is code "81"
+                            "B" + alcala + "2P\xFA" "blico  \r\n");   // zone 2 is code "B2"
   EXPECT_EQ(Out("lu3"), "");
-  EXPECT_EQ(Out("datluggsphp"), "1;2\r\n1;2\r\n");  // the title is line 2 of fp, in both records
+  EXPECT_EQ(Out("lu4"), "");
+  EXPECT_EQ(Out("datluggsphp"), "0\r\n1;2\r\n");  // the title is line 2 of fp, in Alcalá's one record
   EXPECT_EQ(Out("datluggmphp"), "0\r\n0\r\n");
   EXPECT_EQ(Out("cas/fp"), "-Inform\xE1tica\r\nAdministraci\xF3n de Sistemas Inform\xE1ticos en Red\r\n-Administraci\xF3n\r\n");
   EXPECT_EQ(Out("datfpsphp"), std::string("0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0;0\r\n") +
@@ -225,8 +263,20 @@ TEST_F(VocationalCompiler, ReportsBadRowsAtTheirSourceLine) {
       {"unknown title in a centre", "vocational/centres.tsv",
        std::string(kCentreHeader) + replace(centre, "sistemas-informaticos", "sistemas"),
        "vocational/centres.tsv:2: unknown gs-title"},
-      {"province out of range", "vocational/centres.tsv", std::string(kCentreHeader) + replace(centre, "\t42\t", "\t53\t"),
-       "vocational/centres.tsv:2: province 53"},
+      {"province out of range", "vocational/centres.tsv", std::string(kCentreHeader) + replace(centre, "\t51\t", "\t65\t"),
+       "vocational/centres.tsv:2: province 65"},
+      {"centre in the entry whose letter H the screens turn into 8", "vocational/centres.tsv",
+       std::string(kCentreHeader) + replace(centre, "\t51\t", "\t48\t"), "vocational/centres.tsv:2: province 48 must stay empty"},
+      {"centre in the entry whose letter A the screens turn into 5", "vocational/centres.tsv",
+       std::string(kCentreHeader) + replace(replace(centre, "\t51\t", "\t35\t"), "\t2\t", "\t1\t"),
+       "vocational/centres.tsv:2: province 35 must stay empty"},
+      {"Madrid centre whose zone lies in another area", "vocational/centres.tsv",
+       std::string(kCentreHeader) + replace(centre, "\t51\t", "\t49\t"), "vocational/centres.tsv:2: zone 2 (code B2)"},
+      {"Catalan centre whose comarca lies in another province", "vocational/centres.tsv",
+       std::string(kCentreHeader) + replace(centre, "\t51\t", "\t34\t"), "vocational/centres.tsv:2: comarca 2 (code 62)"},
+      {"Catalan centre in Girona with a comarca of Tarragona", "vocational/centres.tsv",
+       std::string(kCentreHeader) + replace(replace(centre, "\t51\t", "\t36\t"), "\t2\t", "\t1\t"),
+       "vocational/centres.tsv:2: comarca 1 (code 81)"},
       {"Madrid centre without its zone", "vocational/centres.tsv",
        std::string(kCentreHeader) + replace(centre, "\t2\t", "\t\t"), "vocational/centres.tsv:2: zone 0"},
   };

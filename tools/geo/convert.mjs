@@ -209,27 +209,39 @@ for (const m of municipalities) municipalityByName.set(`${m.id.slice(0, 2)}:${m.
 
 // ------------------------------------------------------------------ Spain --
 
-// Regions in the program's order; `ine` is the atlas id of the region.
+// Regions in the program's order; `ine` is the atlas id of the region. The
+// provinces are the entries of the program's province table (entry p is record
+// 19 + p of "comunida"; the table turns p into a place file and a letter):
+// 64 entries, each region's entries inside one place file, so some provinces
+// are split into a capital and the rest, and two entries stay empty (35 and 48:
+// the screens rewrite their letters A and H to 5 and 8).
 const REGIONS = [
-  { ine: '01', name: 'Andalucía', provinces: ['04 Almería', '11 Cádiz', '14 Córdoba', '18 Granada', '21 Huelva', '23 Jaén', '29 Málaga', '41 Sevilla'] },
-  { ine: '02', name: 'Aragón', provinces: ['22 Huesca', '44 Teruel', '50 Zaragoza'] },
-  { ine: '03', name: 'Principado de Asturias', provinces: ['33 Asturias'] },
-  { ine: '04', name: 'Illes Balears', provinces: ['07 Illes Balears'] },
-  { ine: '05', name: 'Canarias', provinces: ['35 Las Palmas', '38 Santa Cruz de Tenerife'] },
-  { ine: '06', name: 'Cantabria', provinces: ['39 Cantabria'] },
-  { ine: '08', name: 'Castilla-La Mancha', provinces: ['02 Albacete', '13 Ciudad Real', '16 Cuenca', '19 Guadalajara', '45 Toledo'] },
-  { ine: '07', name: 'Castilla y León', provinces: ['05 Ávila', '09 Burgos', '24 León', '34 Palencia', '37 Salamanca', '40 Segovia', '42 Soria', '47 Valladolid', '49 Zamora'] },
-  { ine: '09', name: 'Cataluña', provinces: ['08 Barcelona', '17 Girona', '25 Lleida', '43 Tarragona'] },
-  { ine: '11', name: 'Extremadura', provinces: ['06 Badajoz', '10 Cáceres'] },
-  { ine: '12', name: 'Galicia', provinces: ['15 A Coruña', '27 Lugo', '32 Ourense', '36 Pontevedra'] },
-  { ine: '17', name: 'La Rioja', provinces: ['26 La Rioja'] },
-  { ine: '13', name: 'Comunidad de Madrid', provinces: ['28 Madrid'] },
-  { ine: '14', name: 'Región de Murcia', provinces: ['30 Murcia'] },
-  { ine: '15', name: 'Comunidad Foral de Navarra', provinces: ['31 Navarra'] },
-  { ine: '10', name: 'Comunitat Valenciana', provinces: ['03 Alicante/Alacant', '12 Castellón/Castelló', '46 Valencia/València'] },
-  { ine: '16', name: 'País Vasco', provinces: ['01 Araba/Álava', '48 Bizkaia', '20 Gipuzkoa'] },
-  { ine: '18', name: 'Ceuta', provinces: ['51 Ceuta'] },
-  { ine: '19', name: 'Melilla', provinces: ['52 Melilla'] },
+  { ine: '01', name: 'Andalucía', provinces: ['Almería', 'Cádiz', 'Córdoba', 'Granada', 'Huelva', 'Jaén', 'Málaga (capital)', 'Málaga (provincia)', 'Sevilla (capital)', 'Sevilla (provincia)'] },
+  { ine: '02', name: 'Aragón', provinces: ['Huesca', 'Teruel', 'Zaragoza'] },
+  { ine: '03', name: 'Principado de Asturias', provinces: ['Asturias (zona central: Oviedo, Gijón, Avilés)', 'Asturias (oriente y occidente)'] },
+  { ine: '04', name: 'Illes Balears', provinces: ['Illes Balears'] },
+  { ine: '05', name: 'Canarias', provinces: ['Las Palmas', 'Santa Cruz de Tenerife'] },
+  { ine: '06', name: 'Cantabria', provinces: ['Cantabria'] },
+  { ine: '08', name: 'Castilla-La Mancha', provinces: ['Albacete', 'Ciudad Real', 'Cuenca', 'Guadalajara', 'Toledo'] },
+  { ine: '07', name: 'Castilla y León', provinces: ['Ávila', 'Burgos', 'León', 'Palencia', 'Salamanca', 'Segovia', 'Soria', 'Valladolid', 'Zamora'] },
+  { ine: '09', name: 'Cataluña', provinces: ['Barcelona', 'Barcelona (ciutat): centros en Barcelona', 'Girona', 'Lleida', 'Tarragona', "Terres de l'Ebre"] },
+  { ine: '11', name: 'Extremadura', provinces: ['Badajoz', 'Cáceres'] },
+  { ine: '12', name: 'Galicia', provinces: ['A Coruña', 'Lugo', 'Ourense', 'Pontevedra'] },
+  { ine: '17', name: 'La Rioja', provinces: ['La Rioja'] },
+  { ine: '13', name: 'Comunidad de Madrid', provinces: ['Madrid (capital)', 'Madrid (capital, 2): centros en Madrid (capital)', 'Madrid-Norte', 'Madrid-Sur', 'Madrid-Este', 'Madrid-Oeste'] },
+  { ine: '14', name: 'Región de Murcia', provinces: ['Región de Murcia'] },
+  { ine: '15', name: 'Comunidad Foral de Navarra', provinces: ['Navarra'] },
+  { ine: '10', name: 'Comunitat Valenciana', provinces: ['Alicante/Alacant', 'Castellón/Castelló', 'València (ciutat)', 'València (província)'] },
+  { ine: '16', name: 'País Vasco', provinces: ['Araba/Álava', 'Bizkaia', 'Gipuzkoa', 'Bilbao'] },
+  { ine: '18', name: 'Ceuta', provinces: ['Ceuta'] },
+  { ine: '19', name: 'Melilla', provinces: ['Melilla'] },
+];
+// The program's province table: entry p -> place file digit and letter.
+const PROVINCE_TABLE = [
+  '37', '38', '39', '3A', '3B', '3C', '3G', '3D', '3E', '3F', '16', '1I', '1J', '1K', '11', '2E',
+  '36', '3J', '14', '21', '24', '2D', '26', '27', '12', '13', '17', '1A', '1D', '1E', '1F', '1G',
+  '1H', '45', '4A', '46', '47', '48', '49', '2K', '2L', '15', '18', '19', '1B', '2J', '28', '2H',
+  '29', '2A', '2B', '2C', '33', '2I', '42', '43', '41', '44', '22', '25', '23', '2G', '31', '32',
 ];
 // One point per region, 1-based picture pixels; each must fall inside its region.
 const MARKERS = [
@@ -318,14 +330,21 @@ function spainMap() {
   write('mapa.txt', lines);
   console.log(`mapa: mainland x = ${ax.toFixed(3)} lon + ${bx.toFixed(2)}, y = ${ay.toFixed(3)} lat + ${by.toFixed(2)}; Balearic shift ${shift.map((v) => v.toFixed(1))}; inset ${frame}`);
 
-  const names = header('Regions (record 1-19 of "comunida") and provinces (record 19 + number): kind, number, region, name.');
+  const names = header('Regions (record 1-19 of "comunida") and province entries (record 19 + number): kind, number, region, name.');
   let province = 0;
   REGIONS.forEach((r, i) => {
     names.push(`R\t${i + 1}\t${i + 1}\t${r.name}`);
   });
   REGIONS.forEach((r, i) => {
-    for (const p of r.provinces) names.push(`P\t${++province}\t${i + 1}\t${p.slice(3)}`);
+    const files = new Set();
+    for (const p of r.provinces) {
+      if (province >= PROVINCE_TABLE.length) throw new Error(`more than ${PROVINCE_TABLE.length} province entries`);
+      files.add(PROVINCE_TABLE[province][0]);
+      names.push(`P\t${++province}\t${i + 1}\t${p}`);
+    }
+    if (files.size !== 1) throw new Error(`the entries of ${r.name} lie in place files ${[...files].join(', ')}`);
   });
+  if (province !== PROVINCE_TABLE.length) throw new Error(`${province} province entries, not ${PROVINCE_TABLE.length}`);
   write('regions.tsv', names);
 }
 
@@ -459,12 +478,26 @@ function detailMap(file, title, groups, provinceIds, membersFile) {
 }
 
 // The code of an area in the name files is also the code the vocational place
-// files carry for it: the place-file letter of the area ("5" for Catalonia,
-// "8" for Madrid) followed by one character per area number.
+// files carry for it: the letter of the area's province entry in its place file
+// (Catalonia, lu4: 5 Barcelona, 6 Girona, 7 Lleida, 8 Tarragona, 9 Terres de
+// l'Ebre; Madrid, lu2: 8 capital, 9 north, A south, B east, C west) followed by
+// one character per area number (unique within the file).
 const AREA_CHARS = '0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
 function areaCode(letter, number) {
   if (number >= AREA_CHARS.length) throw new Error(`no code character for area ${number}`);
   return letter + AREA_CHARS[number];
+}
+
+// Catalonia: the letter of a comarca is that of the province of its capital
+// (its first seed town); the comarques of the Terres de l'Ebre have their own.
+const CATALAN_LETTERS = { '08': '5', '17': '6', '25': '7', '43': '8' };
+const TERRES_DE_L_EBRE = ['Baix Ebre', 'Montsià', "Ribera d'Ebre", 'Terra Alta'];
+const BARCELONA_LETTER = '5';
+function comarcaLetter(g) {
+  if (TERRES_DE_L_EBRE.includes(g.name)) return '9';
+  const capital = g.provinces.map((p) => municipalityByName.get(`${p}:${g.seeds[0]}`)).find(Boolean);
+  if (!capital) throw new Error(`the capital of ${g.name} is not in the atlas`);
+  return CATALAN_LETTERS[capital.id.slice(0, 2)];
 }
 
 function cataloniaMap() {
@@ -473,8 +506,8 @@ function cataloniaMap() {
   detailMap('mapac.txt', 'Comarques of Catalonia on the picture "mapac" (281 x 220): area number, then the x,y pixels of one ring.',
     groups, ['08', '17', '25', '43'], 'catalonia-municipalities.tsv');
   const names = header('Names of "comarcas": number, code, name. Numbers 1-41 are the comarques (the values of the map), 42 on the districts of Barcelona.');
-  groups.forEach((g, i) => names.push(`${i + 1}\t${areaCode('5', i + 1)}\t${g.name}`));
-  BARCELONA_DISTRICTS.forEach((d, i) => names.push(`${42 + i}\t${areaCode('5', 42 + i)}\t${d}`));
+  groups.forEach((g, i) => names.push(`${i + 1}\t${areaCode(comarcaLetter(g), i + 1)}\t${g.name}`));
+  BARCELONA_DISTRICTS.forEach((d, i) => names.push(`${42 + i}\t${areaCode(BARCELONA_LETTER, 42 + i)}\t${d}`));
   write('comarcas.tsv', names);
 }
 
@@ -482,7 +515,10 @@ function cataloniaMap() {
 
 // The 28 zones of the Madrid region: code, the names shown in the caption (at
 // most three), and the seed towns (the head town first). Every other
-// municipality joins the zone of the nearest seed.
+// municipality joins the zone of the nearest seed. MADRID_AREAS gives each
+// zone its area (the letter of its province entry in lu2): 8 the capital,
+// 9 north, A south, B east, C west, after the territorial areas of the
+// region's education department.
 const ZONES = [
   ['MD', ['Madrid (capital)'], ['Madrid']],
   ['AH', ['Alcalá de Henares', 'Meco', 'Villalbilla'], ['Alcalá de Henares', 'Meco', 'Los Santos de la Humosa', 'Villalbilla', 'Camarma de Esteruelas', 'Anchuelo', 'Santorcaz', 'Corpa']],
@@ -514,13 +550,26 @@ const ZONES = [
   ['SO', ['Sierra Oeste', 'San Martín Valdeiglesias', 'Villa del Prado'], ['San Martín de Valdeiglesias', 'Villa del Prado', 'Cadalso de los Vidrios', 'Cenicientos', 'Pelayos de la Presa', 'Navas del Rey', 'Aldea del Fresno', 'Chapinería', 'Colmenar del Arroyo']],
 ];
 
+const MADRID_AREAS = {
+  '8': ['MD'],
+  '9': ['AB', 'SS', 'TC', 'CV', 'SN'],
+  'A': ['AJ', 'VD', 'PA', 'GE', 'LE', 'FU', 'AL', 'MS', 'NV'],
+  'B': ['AH', 'TA', 'CS', 'AR', 'RV'],
+  'C': ['VO', 'BM', 'PZ', 'MJ', 'LR', 'CL', 'SL', 'SO'],
+};
+function zoneLetter(code) {
+  const letters = Object.keys(MADRID_AREAS).filter((l) => MADRID_AREAS[l].includes(code));
+  if (letters.length !== 1) throw new Error(`zone ${code} must lie in exactly one Madrid area`);
+  return letters[0];
+}
+
 function madridMap() {
   const groups = ZONES.map(([code, shown, seeds]) => ({ code, name: shown[0], shown, provinces: ['28'], seeds }));
   detailMap('mapam.txt', 'Zones of the Madrid region on the picture "mapam" (281 x 220): area number, then the x,y pixels of one ring.',
     groups, ['28'], 'madrid-municipalities.tsv');
   const names = header('Lines of "comarcasm": zone number, code, name shown in the caption (at most three lines per zone).');
   groups.forEach((g, i) => {
-    for (const s of g.shown) names.push(`${i + 1}\t${areaCode('8', i + 1)}\t${s}`);
+    for (const s of g.shown) names.push(`${i + 1}\t${areaCode(zoneLetter(g.code), i + 1)}\t${s}`);
   });
   write('comarcasm.tsv', names);
 }

@@ -278,6 +278,7 @@ std::string RegionNames(const std::string& path) {
     }
   }
   if (regions.size() != 19) Fail(path + ": expected 19 regions");
+  if (provinces.size() > 64) Fail(path + ": more provinces than the 64 entries of the program's province table");
   std::vector<std::string> lines;
   for (int r = 1; r <= 19; ++r) {
     if (!first[std::size_t(r)]) Fail(path + ": region " + std::to_string(r) + " has no province");

@@ -8,12 +8,15 @@
 //   columns 19-44 the centre name
 //   column 45     the sub-map code character, or a space
 //   columns 46-54 the second text (public, private...)
-// The Catalonia sub-map finds its centres in lu4 under letter "5" with the
-// comarca code in column 45, from the first "5" record to the end; the
-// Madrid sub-map in lu2 under letter "8" with the zone code in column 45,
-// from the first "8" record to the first "D" record. So the compiler writes
-// each Catalan and Madrid centre a second time there, at the end of lu4 and
-// at the start of lu2, from the same source row.
+// Every centre is written once, in the file of its province entry. The
+// Catalonia entries (34-39) lie in lu4 and the Madrid entries (47-52) in lu2.
+// The Catalonia sub-map takes the code column 1 + column 45 of the lu4
+// records from the first "5" record to the end, the Madrid sub-map that of
+// the lu2 records from the first "8" record up to the first "D" record
+// (Cuenca). So the Catalan centres close lu4 (Barcelona, letter 5, first) and
+// the Madrid centres open lu2 (the capital, letter 8, first), and a centre's
+// comarca or zone code starts with the letter of its own entry. Entries 35
+// (lu4 "A") and 48 (lu2 "H") stay empty: the screens rewrite A to 5 and H to 8.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -25,20 +28,24 @@
 namespace mkdata::vocational {
 namespace {
 
-constexpr int kProvinces = 52;
+constexpr int kProvinces = 64;
 constexpr const char* kProvinceCodes[64] = {
     "37", "38", "39", "3A", "3B", "3C", "3G", "3D", "3E", "3F", "16", "1I", "1J", "1K", "11", "2E",
     "36", "3J", "14", "21", "24", "2D", "26", "27", "12", "13", "17", "1A", "1D", "1E", "1F", "1G",
     "1H", "45", "4A", "46", "47", "48", "49", "2K", "2L", "15", "18", "19", "1B", "2J", "28", "2H",
     "29", "2A", "2B", "2C", "33", "2I", "42", "43", "41", "44", "22", "25", "23", "2G", "31", "32"};
-constexpr int kFirstCatalan = 31, kLastCatalan = 34, kMadrid = 42;
-constexpr char kCataloniaLetter = '5', kMadridLetter = '8';
+constexpr int kFirstCatalan = 34, kLastCatalan = 39, kFirstMadrid = 47, kLastMadrid = 52;
+constexpr int kRewrittenEntries[] = {35, 48};  // lu4 "A" -> "5", lu2 "H" -> "8" in the screens
 constexpr std::size_t kTownWidth = 17, kNameWidth = 26, kSecondWidth = 9;
 constexpr std::size_t kPlaces = 1100, kTitlesPerPlace = 25;
 
 int Digit(int province) { return kProvinceCodes[province - 1][0] - '0'; }
 char Letter(int province) { return kProvinceCodes[province - 1][1]; }
 bool Catalan(int province) { return province >= kFirstCatalan && province <= kLastCatalan; }
+bool Madrid(int province) { return province >= kFirstMadrid && province <= kLastMadrid; }
+bool Rewritten(int province) {
+  return std::find(std::begin(kRewrittenEntries), std::end(kRewrittenEntries), province) != std::end(kRewrittenEntries);
+}
 
 struct Centre {
   int sourceLine = 0;
@@ -88,11 +95,12 @@ std::vector<int> TitleList(const Context& c, const Source& s, const Row& row, co
 }
 
 // The sub-map code character of a Catalan comarca or Madrid zone: the
-// second character of its code (the first is the letter of the sub-map records).
+// second character of its code (the first must be the letter of the centre's
+// own province entry, the column 1 of its record).
 char SubMapCode(const Context& c, const Source& s, const Row& row, int province,
                 const std::map<int, std::string>& comarcas, const std::map<int, std::string>& zones) {
   const int n = s.Int(row, "comarca", c.log, 0);
-  const bool needed = Catalan(province) || province == kMadrid;
+  const bool needed = Catalan(province) || Madrid(province);
   if (!needed) {
     if (n) s.Error(row, "only a centre of Catalonia or Madrid has a comarca or zone", c.log);
     return ' ';
@@ -102,6 +110,12 @@ char SubMapCode(const Context& c, const Source& s, const Row& row, int province,
   if (it == codes.end()) {
     s.Error(row, std::string(Catalan(province) ? "comarca " : "zone ") + std::to_string(n) + " is not in " +
                      (Catalan(province) ? "geo/comarcas.tsv" : "geo/comarcasm.tsv"), c.log);
+    return ' ';
+  }
+  if (it->second[0] != Letter(province)) {
+    s.Error(row, std::string(Catalan(province) ? "comarca " : "zone ") + std::to_string(n) + " (code " +
+                     it->second + ") does not lie in province " + std::to_string(province) +
+                     " (letter " + std::string(1, Letter(province)) + ")", c.log);
     return ' ';
   }
   return it->second[1];
@@ -121,7 +135,13 @@ std::vector<Centre> ReadCentres(const Context& c, const TitleFile& gs, const Tit
     if (!IsKey(centre.key)) s.Error(row, "key \"" + centre.key + "\" is not lowercase ASCII, digits and -", c.log);
     centre.province = s.Int(row, "province", c.log, 0);
     if (centre.province < 1 || centre.province > kProvinces) {
-      s.Error(row, "province " + std::to_string(centre.province) + " is not 1-52", c.log);
+      s.Error(row, "province " + std::to_string(centre.province) + " is not 1-64", c.log);
+      continue;
+    }
+    if (Rewritten(centre.province)) {
+      s.Error(row, "province " + std::to_string(centre.province) + " must stay empty: the screens show its letter " +
+                       std::string(1, Letter(centre.province)) + " as " +
+                       (Catalan(centre.province) ? "Barcelona (34)" : "Madrid (capital) (47)"), c.log);
       continue;
     }
     centre.town = s.Text(row, "town", c.log);
@@ -157,40 +177,35 @@ std::vector<const Centre*> OfProvince(const std::vector<Centre>& centres, int pr
 
 struct PlaceFile {
   std::vector<const Centre*> centres;
-  std::vector<bool> home;  // the record the centre's own province shows (not a sub-map copy)
   OutFile records;
-  void Add(const Centre& centre, char letter, char code, bool own) {
+  void Add(const Centre& centre) {
     centres.push_back(&centre);
-    home.push_back(own);
-    records.Add(std::string(1, letter) + Field(centre.town, kTownWidth) + Field(centre.name, kNameWidth) +
-                std::string(1, code) + Field(centre.second, kSecondWidth));
+    records.Add(std::string(1, Letter(centre.province)) + Field(centre.town, kTownWidth) +
+                Field(centre.name, kNameWidth) + std::string(1, centre.code) + Field(centre.second, kSecondWidth));
   }
 };
 
-// Records of lu1..lu4 in their order: the Madrid zone copies open lu2 (before
-// Avila, the first "D" province), the Catalonia block closes lu4 (Tarragona,
-// whose own letter in lu4 is "5", is written there once, with its code).
+// Records of lu1..lu4 in their order: the Madrid entries open lu2 (before
+// Cuenca, the "D" entry), the Catalan entries close lu4 (after the Valencian
+// ones), the other entries in entry order between them.
 std::array<PlaceFile, 4> Arrange(const std::vector<Centre>& centres) {
   std::array<PlaceFile, 4> files;
-  for (const Centre* centre : OfProvince(centres, kMadrid)) files[1].Add(*centre, kMadridLetter, centre->code, false);
-  for (int p = 1; p <= kProvinces; ++p) {
-    if (Catalan(p) && Digit(p) == 4) continue;
-    for (const Centre* centre : OfProvince(centres, p))
-      files[static_cast<std::size_t>(Digit(p) - 1)].Add(*centre, Letter(p), ' ', true);
-  }
-  for (int p = kFirstCatalan; p <= kLastCatalan; ++p)
-    for (const Centre* centre : OfProvince(centres, p))
-      files[3].Add(*centre, kCataloniaLetter, centre->code, Digit(p) == 4);
+  auto write = [&](int p) {
+    for (const Centre* centre : OfProvince(centres, p)) files[static_cast<std::size_t>(Digit(p) - 1)].Add(*centre);
+  };
+  for (int p = kFirstMadrid; p <= kLastMadrid; ++p) write(p);
+  for (int p = 1; p <= kProvinces; ++p)
+    if (!Catalan(p) && !Madrid(p)) write(p);
+  for (int p = kFirstCatalan; p <= kLastCatalan; ++p) write(p);
   return files;
 }
 
-// A centre's key stands for its record in the file of its own province.
+// A centre's key stands for its record in the file of its province entry.
 void DefineCentres(const Context& c, const std::array<PlaceFile, 4>& files) {
   for (const PlaceFile& file : files)
     for (std::size_t i = 0; i < file.centres.size(); ++i)
-      if (file.home[i])
-        c.keys.Define("centre", file.centres[i]->key, static_cast<int>(i) + 1, "vocational/centres.tsv",
-                      file.centres[i]->sourceLine, c.log);
+      c.keys.Define("centre", file.centres[i]->key, static_cast<int>(i) + 1, "vocational/centres.tsv",
+                    file.centres[i]->sourceLine, c.log);
 }
 
 }  // namespace

@@ -7,12 +7,13 @@
 
 #include "checks.h"
 #include "core/text.h"
+#include "core/textfile.h"
+#include "provinces.h"
 
 namespace validate {
 namespace {
 
 constexpr int kRegions = 19;
-constexpr int kProvinceTable = 64;  // entries of the province table
 constexpr int kComarques = 41;
 constexpr int kZones = 28;
 
@@ -23,6 +24,8 @@ bool TwoDigits(const std::string& line, int& value) {
 
 // Regions 1-19 give their first province; the provinces after them name their
 // region, and each region's provinces run from its first to the next one's.
+// The screens look for a region's centres in the place file of its first
+// province only, so all its provinces must lie in that file.
 void Regions(Checker& c) {
   const std::string file = "comunida";
   auto lines = c.Lines(file);
@@ -45,6 +48,16 @@ void Regions(Checker& c) {
     first[r] = p;
     if (r > 1 && p <= first[r - 1]) c.Report(file, r, "first provinces must increase from region to region");
   }
+  for (int r = 1; r <= kRegions; ++r) {
+    std::set<int> digits;
+    for (int p = first[r]; p < first[r + 1] && p <= std::min(provinces, kProvinceTable); ++p) digits.insert(ProvinceDigit(p));
+    if (digits.size() > 1) {
+      std::string files;
+      for (int d : digits) files += (files.empty() ? "lu" : ", lu") + std::to_string(d);
+      c.Report(file, r, "the provinces of region " + std::to_string(r) + " lie in " + files +
+                            ": the centre lists read only the place file of its first province");
+    }
+  }
   for (int p = 1; p <= provinces; ++p) {
     const int line = kRegions + p;
     int region = 0;
@@ -59,10 +72,33 @@ void Regions(Checker& c) {
   c.AtMostWidth(file, *lines, 55);
 }
 
+std::string LetterList(const std::set<char>& letters) {
+  std::string list;
+  for (char l : letters) list += (list.empty() ? "" : ", ") + std::string(1, l);
+  return list;
+}
+
+// A sub-map code is the place record's column 1 followed by its column 45, so
+// it must start with the letter of one of the sub-map's province entries.
+bool LetterOfEntries(Checker& c, const std::string& file, int line, const std::string& code,
+                     const std::set<char>& letters, const char* what) {
+  if (letters.empty() || code.empty() || letters.count(code[0])) return true;
+  c.Report(file, line, "code \"" + core::Cp1252ToUtf8(code) + "\" does not start with the letter of a " + what +
+                           " province entry (" + LetterList(letters) + ")");
+  return false;
+}
+
+std::set<char> Letters(Checker& c, const SubMap& m) {
+  auto comunida = core::ReadLines(c.dir() + "comunida");
+  return comunida ? SubMapLetters(*comunida, m) : std::set<char>{};
+}
+
 void Comarques(Checker& c) {
   const std::string file = "comarcas";
   auto lines = c.Lines(file);
   if (!lines) return;
+  const std::set<char> letters = Letters(c, kCatalonia);
+  char barcelones = 0;  // the letter of comarca 37, which the districts share
   if (lines->size() > 60) c.Report(file, 61, "more than the 60 names the table holds");
   std::set<int> numbers;
   std::set<std::string> codes;
@@ -70,11 +106,17 @@ void Comarques(Checker& c) {
     const std::string& line = (*lines)[i - 1];
     std::string code = core::Columns(line, 1, 2);
     if (code.size() != 2 || !codes.insert(code).second) c.Report(file, i, "the code (columns 1-2) is missing or repeated");
+    else if (LetterOfEntries(c, file, i, code, letters, "Catalan") && i > kComarques && barcelones &&
+             code[0] != barcelones)
+      c.Report(file, i, "a district of Barcelona whose code does not start with the letter of the Barcelonès (" +
+                            std::string(1, barcelones) + ")");
     if (i > kComarques) continue;
     int n = 0;
     if (!TwoDigits(line.substr(std::min<std::size_t>(2, line.size())), n) || n < 1 || n > kComarques ||
         !numbers.insert(n).second)
       c.Report(file, i, "columns 3-4 must be a sub-region number 01 to 41 used once");
+    else if (n == 37 && code.size() == 2)
+      barcelones = code[0];
   }
   if (lines->size() < kComarques) c.Report(file, 0, "fewer than 41 sub-regions");
 }
@@ -84,6 +126,7 @@ void Zones(Checker& c) {
   auto lines = c.Lines(file);
   if (!lines) return;
   c.AtMostLines(file, *lines, 100);
+  const std::set<char> letters = Letters(c, kMadrid);
   std::map<int, int> linesOfZone;
   for (int i = 1; i <= static_cast<int>(lines->size()); ++i) {
     const std::string& line = (*lines)[i - 1];
@@ -93,6 +136,7 @@ void Zones(Checker& c) {
       continue;
     }
     if (++linesOfZone[z] > 3) c.Report(file, i, "zone " + std::to_string(z) + " has more than three lines");
+    LetterOfEntries(c, file, i, core::Columns(line, 1, 2), letters, "Madrid");
   }
   for (int z = 1; z <= kZones; ++z)
     if (!linesOfZone.count(z)) c.Report(file, 0, "zone " + std::to_string(z) + " has no line");

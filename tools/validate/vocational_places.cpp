@@ -8,17 +8,12 @@
 
 #include "core/text.h"
 #include "core/textfile.h"
+#include "provinces.h"
 #include "vocational.h"
 
 namespace validate::vocational {
 namespace {
 
-// Province p -> place file digit and letter (the program's province table).
-constexpr const char* kProvinceCodes[64] = {
-    "37", "38", "39", "3A", "3B", "3C", "3G", "3D", "3E", "3F", "16", "1I", "1J", "1K", "11", "2E",
-    "36", "3J", "14", "21", "24", "2D", "26", "27", "12", "13", "17", "1A", "1D", "1E", "1F", "1G",
-    "1H", "45", "4A", "46", "47", "48", "49", "2K", "2L", "15", "18", "19", "1B", "2J", "28", "2H",
-    "29", "2A", "2B", "2C", "33", "2I", "42", "43", "41", "44", "22", "25", "23", "2G", "31", "32"};
 // Provinces whose towns the screens key by 35 characters instead of 17.
 constexpr const char* kLongTownKeys[] = {"1J", "2H", "2G", "3G", "3E", "41", "45", "4A"};
 constexpr int kFirstProvinceRecord = 20;  // of comunida
@@ -29,7 +24,7 @@ using Records = std::array<std::vector<std::string>, 4>;
 // Letters that name a province in place file d (1-4), for the provinces of comunida.
 std::set<char> ProvinceLetters(Checker& c, int digit) {
   int provinces = LineCount(c, "comunida") - (kFirstProvinceRecord - 1);
-  if (provinces <= 0 || provinces > 64) provinces = 52;
+  if (provinces <= 0 || provinces > kProvinceTable) provinces = kProvinceTable;
   std::set<char> letters;
   for (int p = 1; p <= provinces; ++p)
     if (kProvinceCodes[p - 1][0] - '0' == digit) letters.insert(kProvinceCodes[p - 1][1]);
@@ -51,23 +46,33 @@ char At(const std::string& record, std::size_t column) { return column <= record
 // The sub-map range the screens derive: the records from the first whose
 // column 1 is `letter` (after `rewritten` became `letter`) up to, not
 // including, the first whose column 1 is `end` (0: to the end). Each gets the
-// code column 1 + column 45, and column 45 is blanked.
-void CheckSubMap(Checker& c, const std::string& file, const std::vector<std::string>& records, char rewritten,
-                 char letter, char end, const std::string& codesFile) {
+// code column 1 + column 45, and column 45 is blanked. Every record under a
+// letter of the sub-map's entries must lie in that range with a code of
+// `codesFile`; no other record may have a character in column 45.
+void CheckSubMap(Checker& c, const std::string& file, const std::vector<std::string>& records, const SubMap& m,
+                 const std::string& codesFile) {
   const std::set<std::string> codes = Codes(c, codesFile);
-  auto first = std::find_if(records.begin(), records.end(), [&](const std::string& r) {
-    return At(r, 1) == letter || At(r, 1) == rewritten;
-  });
-  auto stop = end ? std::find_if(first, records.end(), [&](const std::string& r) { return At(r, 1) == end; })
-                  : records.end();
-  for (auto it = first; it != stop; ++it) {
+  const std::set<char> letters =
+      SubMapLetters(core::ReadLines(c.dir() + "comunida").value_or(std::vector<std::string>{}), m);
+  auto letterOf = [&](const std::string& r) { return At(r, 1) == m.rewritten ? m.letter : At(r, 1); };
+  auto first = std::find_if(records.begin(), records.end(), [&](const std::string& r) { return letterOf(r) == m.letter; });
+  auto stop = m.end ? std::find_if(first, records.end(), [&](const std::string& r) { return At(r, 1) == m.end; })
+                    : records.end();
+  for (auto it = records.begin(); it != records.end(); ++it) {
     const int n = static_cast<int>(it - records.begin()) + 1;
-    const char col1 = At(*it, 1) == rewritten ? letter : At(*it, 1), code = At(*it, kCodeColumn);
-    if (code == ' ') continue;
-    if (col1 != letter)
+    const char col1 = letterOf(*it), code = At(*it, kCodeColumn);
+    const bool inRange = it >= first && it < stop, ofSubMap = letters.count(col1) > 0;
+    if (ofSubMap && !inRange)
+      c.Report(file, n, std::string("a centre of the sub-map ") +
+                            (it < first ? "before the first \"" + std::string(1, m.letter) + "\" record"
+                                        : "after the first \"" + std::string(1, m.end) + "\" record") +
+                            ": the sub-map never shows it");
+    else if (ofSubMap && code == ' ')
+      c.Report(file, n, "a centre of the sub-map without its code in column 45");
+    else if (inRange && code != ' ' && !ofSubMap && !(letters.empty() && col1 == m.letter))
       c.Report(file, n, "column 45 is blanked by the sub-map codes: the centre name loses its last character");
-    else if (!codes.empty() && !codes.count(std::string(1, letter) + code))
-      c.Report(file, n, "sub-map code \"" + Utf8Code(letter, code) + "\" is not a code of " + codesFile);
+    else if (inRange && code != ' ' && !codes.empty() && !codes.count(std::string(1, col1) + code))
+      c.Report(file, n, "sub-map code \"" + Utf8Code(col1, code) + "\" is not a code of " + codesFile);
   }
 }
 
@@ -108,15 +113,20 @@ Records CheckPlaceFiles(Checker& c) {
     for (std::size_t i = 0; i < lines->size(); ++i) {
       const int n = static_cast<int>(i) + 1;
       const std::string& record = (*lines)[i];
-      if (!letters.count(At(record, 1)) && !(d == 4 && At(record, 1) == 'A') && !(d == 2 && At(record, 1) == 'H'))
+      const SubMap* rewrites = d == kCatalonia.digit ? &kCatalonia : d == kMadrid.digit ? &kMadrid : nullptr;
+      if (rewrites && At(record, 1) == rewrites->rewritten)
+        c.Report(file, n, "column 1 \"" + std::string(1, rewrites->rewritten) + "\" is turned into \"" +
+                              std::string(1, rewrites->letter) + "\" by the screens: write the centre under \"" +
+                              std::string(1, rewrites->letter) + "\"");
+      else if (!letters.count(At(record, 1)))
         c.Report(file, n, "column 1 \"" + core::Cp1252ToUtf8(std::string(1, At(record, 1))) +
                               "\" is not the letter of a province in " + file);
       if (core::TrimBlanks(core::Columns(record, 2, 44)).empty()) c.Report(file, n, "a place without a centre name");
     }
     CheckTowns(c, file, d, *lines);
   }
-  CheckSubMap(c, "lu4", records[3], 'A', '5', 0, "comarcas");
-  CheckSubMap(c, "lu2", records[1], 'H', '8', 'D', "comarcasm");
+  CheckSubMap(c, "lu4", records[3], kCatalonia, "comarcas");
+  CheckSubMap(c, "lu2", records[1], kMadrid, "comarcasm");
   return records;
 }
 
