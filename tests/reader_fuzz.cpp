@@ -135,7 +135,9 @@ TEST(ReaderFuzz, MalformedInputNeverBreaksAReader) {
       for (int edits = 1 + static_cast<int>(random() % 4); edits > 0; --edits) Mutate(data, random);
       std::ofstream(path, std::ios::binary | std::ios::trunc) << data;
       target.read(path);
-      if (services.count) EXPECT_FALSE(services.last.empty());
+      if (services.count) {
+        EXPECT_FALSE(services.last.empty());
+      }
     }
     target.read((dir / "no-existe").string());  // and a missing file
   }
