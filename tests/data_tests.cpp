@@ -24,16 +24,9 @@ const char* const kLanguages[] = {"cas/", "catVal/", "galego/", "euskera/"};
 
 class DataFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("trazora-data-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::copy(TRAZORA_TEST_DATA, dir, fs::copy_options::recursive);
-  }
-  void TearDown() override { fs::remove_all(dir); }
   std::vector<std::string> Problems() { return Formatted(validate::ValidateFolder(dir.string() + "/")); }
-  fs::path dir;
+  FolderCopy copy{std::string("data-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+  const fs::path dir = copy.dir();
 };
 
 TEST_F(DataFolder, ShippedFolderHasNoProblemInAnyLanguage) {
@@ -105,19 +98,14 @@ TEST_F(DataFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
        },
        "comarcasm:"},
   };
-  const fs::path pristine = dir.string() + "-pristine";
-  fs::remove_all(pristine);
-  fs::copy(dir, pristine, fs::copy_options::recursive);
   for (const PlantedFault& fault : faults) {
     SCOPED_TRACE(fault.name);
-    fs::remove_all(dir);
-    fs::copy(pristine, dir, fs::copy_options::recursive);
+    copy.Restore();
     fault.plant(dir);
     std::vector<std::string> problems = Problems();
     ASSERT_EQ(problems.size(), 1u) << ::testing::PrintToString(problems);
     EXPECT_EQ(problems[0].rfind(fault.expected, 0), 0u) << problems[0];
   }
-  fs::remove_all(pristine);
 }
 
 // Sources of the compiler: a tiny tree of its own.

@@ -2,6 +2,8 @@
 // folder, and a private copy of the shipped folder to plant faults in.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -70,11 +72,15 @@ inline bool IsOneOf(const std::string& file, const std::vector<std::string>& nam
 }
 
 // The problems the validator finds in the named files of a folder.
-inline std::vector<std::string> ProblemsOf(const fs::path& dir, const std::vector<std::string>& names) {
+inline std::vector<validate::Problem> ProblemsIn(const fs::path& dir, const std::vector<std::string>& names) {
   std::vector<validate::Problem> ours;
   for (auto& p : validate::ValidateFolder(dir.string() + "/"))
     if (IsOneOf(p.file, names)) ours.push_back(p);
-  return Formatted(ours);
+  return ours;
+}
+
+inline std::vector<std::string> ProblemsOf(const fs::path& dir, const std::vector<std::string>& names) {
+  return Formatted(ProblemsIn(dir, names));
 }
 
 // A private copy of the shipped data folder (TRAZORA_TEST_DATA), removed at
@@ -97,6 +103,26 @@ class FolderCopy {
 
  private:
   fs::path dir_;
+};
+
+// A test on a private copy of the shipped folder that looks at the problems of
+// one part's files (other parts check their own).
+class PartFolder : public ::testing::Test {
+ protected:
+  PartFolder(const std::string& tag, std::vector<std::string> files) : copy_(tag), files_(std::move(files)) {}
+  std::vector<validate::Problem> PartProblems() const { return ProblemsIn(dir, files_); }
+  std::vector<std::string> Problems() const { return Formatted(PartProblems()); }
+  // Back to the shipped files after a planted fault.
+  void Restore() { copy_.Restore(); }
+
+ private:
+  FolderCopy copy_;
+
+ protected:
+  const fs::path dir = copy_.dir();
+
+ private:
+  std::vector<std::string> files_;
 };
 
 }  // namespace testdata

@@ -37,38 +37,13 @@ void DropLastLine(const fs::path& path) {
 
 int LineCount(const fs::path& path) { return static_cast<int>(SplitLines(Slurp(path)).size()); }
 
-bool IsOurs(const std::string& file) {
-  for (const char* name : {"reqfp", "certifica", "certificah", "fami_estad.txt"}) {
-    const std::string n = name;
-    if (file == n || (file.size() > n.size() && file.compare(file.size() - n.size() - 1, std::string::npos,
-                                                             "/" + n) == 0))
-      return true;
-  }
-  return false;
-}
-
-class FamiliesFolder : public ::testing::Test {
+class FamiliesFolder : public PartFolder {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("trazora-families-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::copy(TRAZORA_TEST_DATA, dir, fs::copy_options::recursive);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  // The problems of this part's files, formatted "file:line: text".
-  std::vector<validate::Problem> Problems() {
-    std::vector<validate::Problem> ours;
-    for (auto& p : validate::ValidateFolder(dir.string() + "/"))
-      if (IsOurs(p.file)) ours.push_back(p);
-    return ours;
-  }
-  fs::path dir;
+  FamiliesFolder() : PartFolder("families", {"reqfp", "certifica", "certificah", "fami_estad.txt"}) {}
 };
 
 TEST_F(FamiliesFolder, ShippedFilesHaveNoProblem) {
-  std::vector<std::string> texts;
-  for (const auto& p : Problems()) texts.push_back(validate::Format(p));
-  EXPECT_EQ(texts, std::vector<std::string>{});
+  EXPECT_EQ(Problems(), std::vector<std::string>{});
 }
 
 struct PlantedFault {
@@ -131,26 +106,21 @@ TEST_F(FamiliesFolder, EachPlantedFaultIsReportedInItsFileAndLine) {
       {"a family without percentage", [](auto& d) { DropLastLine(d / "fami_estad.txt"); }, At("fami_estad.txt:26:")},
       {"missing file", [](auto& d) { fs::remove(d / "cas/certificah"); }, At("cas/certificah:")},
   };
-  const fs::path pristine = dir.string() + "-pristine";
-  fs::remove_all(pristine);
-  fs::copy(dir, pristine, fs::copy_options::recursive);
   for (const PlantedFault& fault : faults) {
     SCOPED_TRACE(fault.name);
-    fs::remove_all(dir);
-    fs::copy(pristine, dir, fs::copy_options::recursive);
+    Restore();
     fault.plant(dir);
     const std::string expected = fault.expected(dir);
     const std::string file = expected.substr(0, expected.find(':'));
     std::vector<std::string> problems;
     bool found = false;
-    for (const auto& p : Problems()) {
+    for (const auto& p : PartProblems()) {
       problems.push_back(validate::Format(p));
       found = found || problems.back().rfind(expected, 0) == 0;
       EXPECT_EQ(p.file, file) << problems.back();  // nothing else is blamed
     }
     EXPECT_TRUE(found) << expected << " not in " << ::testing::PrintToString(problems);
   }
-  fs::remove_all(pristine);
 }
 
 // The compiler on a tiny source tree of its own.

@@ -22,9 +22,6 @@ namespace {
 
 using namespace testdata;
 
-const std::set<std::string> kOurFiles = {"otros",   "asignaot", "master.txt", "artesplas",
-                                         "musica",  "danza",    "dramatico"};
-
 // 1-based line of the first line starting with the marker.
 int LineOf(const fs::path& path, const std::string& marker) {
   std::vector<std::string> lines = SplitLines(Slurp(path));
@@ -33,27 +30,10 @@ int LineOf(const fs::path& path, const std::string& marker) {
   return 0;
 }
 
-bool OursFile(const std::string& file) {
-  const std::size_t slash = file.find('/');
-  return kOurFiles.count(slash == std::string::npos ? file : file.substr(slash + 1)) > 0;
-}
-
-class OtherStudiesFolder : public ::testing::Test {
+class OtherStudiesFolder : public PartFolder {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("trazora-other-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::copy(TRAZORA_TEST_DATA, dir, fs::copy_options::recursive);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  // The problems of the files of this part (other parts check their own).
-  std::vector<std::string> Problems() {
-    std::vector<std::string> ours;
-    for (const auto& p : validate::ValidateFolder(dir.string() + "/"))
-      if (OursFile(p.file)) ours.push_back(validate::Format(p));
-    return ours;
-  }
-  fs::path dir;
+  OtherStudiesFolder()
+      : PartFolder("other", {"otros", "asignaot", "master.txt", "artesplas", "musica", "danza", "dramatico"}) {}
 };
 
 TEST_F(OtherStudiesFolder, ShippedFilesHaveNoProblem) { EXPECT_EQ(Problems(), std::vector<std::string>{}); }
@@ -119,13 +99,9 @@ TEST_F(OtherStudiesFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
        {"euskera/dramatico:1101:", "euskera/dramatico: "}},
       {"missing file", [](auto& d) { fs::remove(d / "galego/asignaot"); }, {"galego/asignaot: "}},
   };
-  const fs::path pristine = dir.string() + "-pristine";
-  fs::remove_all(pristine);
-  fs::copy(dir, pristine, fs::copy_options::recursive);
   for (const PlantedFault& fault : faults) {
     SCOPED_TRACE(fault.name);
-    fs::remove_all(dir);
-    fs::copy(pristine, dir, fs::copy_options::recursive);
+    Restore();
     fault.plant(dir);
     std::vector<std::string> problems = Problems();
     std::set<std::string> seen;
@@ -137,7 +113,6 @@ TEST_F(OtherStudiesFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
     }
     EXPECT_EQ(seen, fault.expected) << ::testing::PrintToString(problems);
   }
-  fs::remove_all(pristine);
 }
 
 // A tiny source tree of the part: the 50 list rows the program needs, with

@@ -44,32 +44,9 @@ void AppendLines(const fs::path &path, const std::string &line, int count) {
   Spit(path, bytes);
 }
 
-bool InThisPart(const validate::Problem &p) {
-  for (const char *file : {"activida", "profesio", "fracortas", "fralargas"}) {
-    const std::string name(file);
-    if (p.file.size() > name.size() && p.file.compare(p.file.size() - name.size(), name.size(), name) == 0 &&
-        p.file[p.file.size() - name.size() - 1] == '/')
-      return true;
-  }
-  return false;
-}
-
-class ProfessionsFolder : public ::testing::Test {
+class ProfessionsFolder : public PartFolder {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("trazora-professions-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::copy(TRAZORA_TEST_DATA, dir, fs::copy_options::recursive);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  // The problems of this part's four files (other parts check theirs).
-  std::vector<std::string> Problems() const {
-    std::vector<std::string> out;
-    for (const auto &p : validate::ValidateFolder(dir.string() + "/"))
-      if (InThisPart(p)) out.push_back(validate::Format(p));
-    return out;
-  }
-  fs::path dir;
+  ProfessionsFolder() : PartFolder("professions", {"activida", "profesio", "fracortas", "fralargas"}) {}
 };
 
 TEST_F(ProfessionsFolder, ShippedFilesHaveNoProblemInAnyLanguage) { EXPECT_EQ(Problems(), std::vector<std::string>{}); }
@@ -138,14 +115,10 @@ TEST_F(ProfessionsFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
        },
        {"cas/profesio:1:"}},
   };
-  const fs::path pristine = dir.string() + "-pristine";
-  fs::remove_all(pristine);
-  fs::copy(dir, pristine, fs::copy_options::recursive);
   ASSERT_EQ(Problems(), std::vector<std::string>{});
   for (const PlantedFault &fault : faults) {
     SCOPED_TRACE(fault.name);
-    fs::remove_all(dir);
-    fs::copy(pristine, dir, fs::copy_options::recursive);
+    Restore();
     fault.plant(dir);
     const std::vector<std::string> problems = Problems();
     ASSERT_FALSE(problems.empty());
@@ -158,7 +131,6 @@ TEST_F(ProfessionsFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
     }
     EXPECT_EQ(met.size(), fault.expected.size()) << ::testing::PrintToString(problems);
   }
-  fs::remove_all(pristine);
 }
 
 // A tiny source tree of the part's own, compiled alone.

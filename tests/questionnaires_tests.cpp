@@ -21,46 +21,19 @@ namespace {
 
 using namespace testdata;
 
-const std::set<std::string> kOurFiles = {"cualidad", "interes",    "itinerar",   "cuestion",
-                                         "cuesgm",   "cuestiocua", "cuestioint", "cuestioESO"};
 
 void SetLine(const fs::path& path, std::size_t n, const std::string& text) {
   EditLines(path, [&](auto& lines) { lines.at(n - 1) = text; });
 }
 
-bool IsOurs(const std::string& file) {
-  std::string name = file.substr(file.find('/') == std::string::npos ? 0 : file.find('/') + 1);
-  return kOurFiles.count(name) > 0;
-}
-
-class QuestionnairesFolder : public ::testing::Test {
+class QuestionnairesFolder : public PartFolder {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("trazora-questionnaires-" + std::to_string(::getpid()));
-    pristine = dir.string() + "-pristine";
-    fs::remove_all(pristine);
-    fs::copy(TRAZORA_TEST_DATA, pristine, fs::copy_options::recursive);
-  }
-  void TearDown() override {
-    fs::remove_all(dir);
-    fs::remove_all(pristine);
-  }
-  void Fresh() {
-    fs::remove_all(dir);
-    fs::copy(pristine, dir, fs::copy_options::recursive);
-  }
-  // Problems of this part's files only: other parts may still be missing.
-  std::vector<std::string> Problems() {
-    std::vector<std::string> ours;
-    for (const auto& p : validate::ValidateFolder(dir.string() + "/"))
-      if (IsOurs(p.file)) ours.push_back(validate::Format(p));
-    return ours;
-  }
-  fs::path dir, pristine;
+  QuestionnairesFolder()
+      : PartFolder("questionnaires", {"cualidad", "interes", "itinerar", "cuestion", "cuesgm", "cuestiocua",
+                                      "cuestioint", "cuestioESO"}) {}
 };
 
 TEST_F(QuestionnairesFolder, ShippedFilesHaveNoProblem) {
-  Fresh();
   EXPECT_EQ(Problems(), std::vector<std::string>{});
 }
 
@@ -118,7 +91,7 @@ TEST_F(QuestionnairesFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
   };
   for (const PlantedFault& fault : faults) {
     SCOPED_TRACE(fault.name);
-    Fresh();
+    Restore();
     fault.plant(dir);
     std::vector<std::string> problems = Problems();
     ASSERT_FALSE(problems.empty());

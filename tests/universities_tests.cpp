@@ -54,15 +54,10 @@ std::vector<std::string> UniversityProblems(const fs::path& dir) {
   return texts;
 }
 
-class UniversitiesFolder : public ::testing::Test {
+// Problems come from the universities' own checks (UniversityProblems).
+class UniversitiesFolder : public PartFolder {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("trazora-universities-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::copy(TRAZORA_TEST_DATA, dir, fs::copy_options::recursive);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  fs::path dir;
+  UniversitiesFolder() : PartFolder("universities", {}) {}
 };
 
 TEST_F(UniversitiesFolder, ShippedFilesHaveNoProblem) {
@@ -188,20 +183,15 @@ TEST_F(UniversitiesFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
        At("grados.txt:")},
       {"missing file", [](auto& d) { fs::remove(d / "cas/carrenue"); }, At("cas/carrenue:")},
   };
-  const fs::path pristine = dir.string() + "-pristine";
-  fs::remove_all(pristine);
-  fs::copy(dir, pristine, fs::copy_options::recursive);
   for (const PlantedFault& fault : faults) {
     SCOPED_TRACE(fault.name);
-    fs::remove_all(dir);
-    fs::copy(pristine, dir, fs::copy_options::recursive);
+    Restore();
     fault.plant(dir);
     const std::vector<std::string> problems = UniversityProblems(dir);
     ASSERT_EQ(problems.size(), 1u) << ::testing::PrintToString(problems);
     const std::string expected = fault.expected(dir);
     EXPECT_EQ(problems[0].rfind(expected, 0), 0u) << problems[0] << " (expected " << expected << ")";
   }
-  fs::remove_all(pristine);
 }
 
 // A source tree of its own for the compiler: two degrees, two places.

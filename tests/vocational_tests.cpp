@@ -28,27 +28,13 @@ const std::set<std::string> kVocationalFiles = {
     "familias", "fp",        "fp2",       "fpba",      "asignafp",    "asignagm",    "asignaba",     "datfpsphp",
     "datfpmphp", "lu1",      "lu2",       "lu3",       "lu4",         "datluggsphp", "datluggmphp", "datlugbasphp"};
 
-bool IsVocational(const validate::Problem& p) {
-  const std::string name = p.file.substr(p.file.find('/') == std::string::npos ? 0 : p.file.find('/') + 1);
-  return kVocationalFiles.count(name) > 0;
-}
-
 std::vector<std::string> VocationalProblems(const fs::path& dir) {
-  std::vector<std::string> out;
-  for (const auto& p : validate::ValidateFolder(dir.string() + "/"))
-    if (IsVocational(p)) out.push_back(validate::Format(p));
-  return out;
+  return ProblemsOf(dir, {kVocationalFiles.begin(), kVocationalFiles.end()});
 }
 
-class VocationalFolder : public ::testing::Test {
+class VocationalFolder : public PartFolder {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("trazora-vocational-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::copy(TRAZORA_TEST_DATA, dir, fs::copy_options::recursive);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  fs::path dir;
+  VocationalFolder() : PartFolder("vocational", {kVocationalFiles.begin(), kVocationalFiles.end()}) {}
 };
 
 TEST_F(VocationalFolder, ShippedFilesHaveNoProblem) { EXPECT_EQ(VocationalProblems(dir), std::vector<std::string>{}); }
@@ -135,14 +121,10 @@ TEST_F(VocationalFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
        },
        "lu1:3:"},
   };
-  const fs::path pristine = dir.string() + "-pristine";
-  fs::remove_all(pristine);
-  fs::copy(dir, pristine, fs::copy_options::recursive);
   const std::vector<std::string> before = VocationalProblems(dir);  // the shipped folder's own, if any
   for (const PlantedFault& fault : faults) {
     SCOPED_TRACE(fault.name);
-    fs::remove_all(dir);
-    fs::copy(pristine, dir, fs::copy_options::recursive);
+    Restore();
     fault.plant(dir);
     std::vector<std::string> problems;
     for (const std::string& p : VocationalProblems(dir))
@@ -150,7 +132,6 @@ TEST_F(VocationalFolder, EachPlantedFaultIsReportedAtItsFileAndLine) {
     ASSERT_FALSE(problems.empty());
     for (const std::string& p : problems) EXPECT_EQ(p.rfind(fault.expected, 0), 0u) << p;
   }
-  fs::remove_all(pristine);
 }
 
 // A source tree of its own: the headers of families 1 and 2, one GS title, two
