@@ -40,12 +40,8 @@ void CheckWidths(const std::string& name, const std::string& source, int n, cons
   if (name == "textos") width = static_cast<std::size_t>(core::TextWidth(n));
   else if (name == "informa_l" || name == "materias_l") width = kShownListWidth;
   if (width == 0) return;
-  for (int l = 0; l < 4; ++l) {
-    std::size_t shown = core::TrimRightSpaces(texts[static_cast<std::size_t>(l)]).size();
-    if (shown > width)
-      log.Note(source, n, std::string(kLangDirs[l]) + " text of line " + std::to_string(n) + " has " +
-                              std::to_string(shown) + " characters; the program shows " + std::to_string(width));
-  }
+  for (std::size_t l = 0; l < 4; ++l)
+    NoteIfWider(log, source, n, texts[l], width, std::string(kLangDirs[l]) + " text of line " + std::to_string(n));
 }
 
 }  // namespace
@@ -65,25 +61,35 @@ bool WriteFile(const std::string& path, const std::string& bytes, Log& log) {
   return static_cast<bool>(out);
 }
 
-bool ReadParallelLines(const std::string& path, const std::string& shownName, ParallelLines& rows, Log& log) {
+bool ReadSourceRows(const std::string& path,
+                    const std::function<void(int line, std::vector<std::string> fields)>& row) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    log.Error(shownName, 0, "cannot read");
-    return false;
-  }
-  bool ok = true;
+  if (!in) return false;
   std::string line;
-  int lineNo = 0;
-  while (std::getline(in, line)) {
-    ++lineNo;
+  for (int lineNo = 1; std::getline(in, line); ++lineNo) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
-    core::TArreglo f = core::SplitFields(line, '\t');
+    row(lineNo, core::SplitFields(line, '\t'));
+  }
+  return true;
+}
+
+void NoteIfWider(Log& log, const std::string& where, int line, const std::string& text, std::size_t width,
+                 const std::string& what) {
+  std::size_t shown = core::TrimRightSpaces(text).size();
+  if (shown > width)
+    log.Note(where, line, what + " has " + std::to_string(shown) + " characters; " + std::to_string(width) +
+                              " are shown");
+}
+
+bool ReadParallelLines(const std::string& path, const std::string& shownName, ParallelLines& rows, Log& log) {
+  bool ok = true;
+  bool readable = ReadSourceRows(path, [&](int lineNo, std::vector<std::string> f) {
     int n = 0;
     if (f.size() != 5 || !core::ParseInt(f[0], n) || n < 1 || n > 1100) {
       log.Error(shownName, lineNo, "expected a line number 1..1100 and four texts separated by tabs");
       ok = false;
-      continue;
+      return;
     }
     if (rows.count(n)) {
       log.Error(shownName, lineNo, "line " + std::to_string(n) + " is given twice");
@@ -98,8 +104,9 @@ bool ReadParallelLines(const std::string& path, const std::string& shownName, Pa
         ok = false;
       }
     }
-  }
-  return ok;
+  });
+  if (!readable) log.Error(shownName, 0, "cannot read");
+  return readable && ok;
 }
 
 bool CompileLineFiles(const std::string& srcDir, const std::string& outDir, Log& log) {

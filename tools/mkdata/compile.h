@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,6 +21,14 @@ struct Log {
   void Error(const std::string& where, int line, const std::string& text);
   void Note(const std::string& where, int line, const std::string& text);
 };
+
+// The rows of a tab-separated source: every line that is neither empty nor a
+// '#' comment, split on tabs, with its line number. False when it cannot be read.
+bool ReadSourceRows(const std::string& path, const std::function<void(int line, std::vector<std::string> fields)>& row);
+
+// A note when a text (trailing spaces aside) is wider than the place that shows it.
+void NoteIfWider(Log& log, const std::string& where, int line, const std::string& text, std::size_t width,
+                 const std::string& what);
 
 // Rows "N<TAB>cas<TAB>cat<TAB>gal<TAB>eus" of one parallel-lines source: line N
 // of the runtime file in each language, already in Windows-1252.

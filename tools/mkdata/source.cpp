@@ -10,35 +10,26 @@ namespace fs = std::filesystem;
 namespace mkdata {
 
 std::optional<Source> Source::Read(const std::string& path, const std::string& shownName, Log& log) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    log.Error(shownName, 0, "cannot read the source");
-    return std::nullopt;
-  }
   Source source;
   source.name_ = shownName;
   bool header = true, ok = true;
   std::size_t width = 0;
-  std::string line;
-  int lineNo = 0;
-  while (std::getline(in, line)) {
-    ++lineNo;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
-    core::TArreglo fields = core::SplitFields(line, '\t');
+  bool readable = ReadSourceRows(path, [&](int lineNo, std::vector<std::string> fields) {
     if (header) {
       for (std::size_t i = 0; i < fields.size(); ++i) source.columns_[fields[i]] = i;
       width = fields.size();
       header = false;
-      continue;
-    }
-    if (fields.size() != width) {
+    } else if (fields.size() != width) {
       log.Error(shownName, lineNo,
                 std::to_string(fields.size()) + " fields where the header has " + std::to_string(width));
       ok = false;
-      continue;
+    } else {
+      source.rows_.push_back({lineNo, std::move(fields)});
     }
-    source.rows_.push_back({lineNo, std::move(fields)});
+  });
+  if (!readable) {
+    log.Error(shownName, 0, "cannot read the source");
+    return std::nullopt;
   }
   if (header) {
     log.Error(shownName, 0, "no header row");
@@ -148,10 +139,7 @@ bool Context::WriteLang(const std::string& name, const LangFile& file) const {
 
 void Context::Fit(const std::string& text, std::size_t width, const std::string& where, int line,
                   const std::string& what) const {
-  std::size_t shown = core::TrimRightSpaces(text).size();
-  if (shown > width)
-    log.Note(where, line, what + " has " + std::to_string(shown) + " characters; " + std::to_string(width) +
-                              " are shown");
+  NoteIfWider(log, where, line, text, width, what);
 }
 
 std::string Field(const std::string& text, std::size_t w) {
